@@ -1,0 +1,83 @@
+// Off-screen pixel surfaces in the display's format: masters in system memory, display copies.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "surface/PixelFormat.h"
+#include "surface/Rect.h"
+
+enum class SurfaceMemory { System, Display };
+
+// Pixels of a locked surface: the top-left pixel and the byte distance between rows.
+template <typename Byte>
+struct BasicSurfaceLock {
+  Byte* bits = nullptr;
+  int pitch = 0;
+  explicit operator bool() const { return bits != nullptr; }
+  Byte* Row(int y) const { return bits + static_cast<std::ptrdiff_t>(y) * pitch; }
+};
+using SurfaceLock = BasicSurfaceLock<uint8_t>;
+using ConstSurfaceLock = BasicSurfaceLock<const uint8_t>;
+
+// What the surfaces of one SurfaceService share: the display generation that a display change
+// advances (display surfaces of an older generation are lost) and the display-memory budget.
+struct DisplayMemoryState {
+  uint32_t generation = 0;
+  std::size_t bytesInUse = 0;
+  std::size_t byteLimit = SIZE_MAX;
+};
+
+// A width x height block of pixels in one pixel format, rows `Pitch()` bytes apart. A display
+// surface can be lost (as after a display change): it then refuses locks and copies until
+// Restore(), which gives it memory back with undefined contents for its owner to redraw.
+// Masters in system memory are never lost.
+class Surface {
+ public:
+  Surface(int width, int height, const PixelFormatInfo& format, SurfaceMemory memory,
+          std::shared_ptr<DisplayMemoryState> display);
+  ~Surface();
+  Surface(const Surface&) = delete;
+  Surface& operator=(const Surface&) = delete;
+
+  bool HasPixels() const { return pixels_ != nullptr; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  int Pitch() const { return pitch_; }
+  Rect Bounds() const { return {0, 0, width_, height_}; }
+  const PixelFormatInfo& Format() const { return format_; }
+  SurfaceMemory Memory() const { return memory_; }
+
+  // The source colour key: pixels equal to it in their colour bits are not copied by keyed copies.
+  void SetColourKey(uint32_t key) { colourKey_ = key; }
+  void ClearColourKey() { colourKey_.reset(); }
+  std::optional<uint32_t> ColourKey() const { return colourKey_; }
+
+  // Empty when the surface is lost.
+  SurfaceLock Lock();
+  ConstSurfaceLock Lock() const;
+
+  bool IsLost() const;
+  // Gives a lost surface its memory back; the pixels are then undefined until redrawn.
+  void Restore();
+
+ private:
+  struct FreeDeleter {
+    void operator()(uint8_t* p) const;
+  };
+
+  int width_;
+  int height_;
+  int pitch_;
+  PixelFormatInfo format_;
+  SurfaceMemory memory_;
+  std::shared_ptr<DisplayMemoryState> display_;
+  uint32_t generation_ = 0;
+  std::optional<uint32_t> colourKey_;
+  std::unique_ptr<uint8_t, FreeDeleter> pixels_;
+};
+
+// Row pitch for a width in a format: rows start on 16-byte boundaries.
+int SurfacePitch(int width, const PixelFormatInfo& format);
