@@ -7,6 +7,8 @@
 #include "Subcommand.h"
 #include "puzzle/EdgeMasks.h"
 
+namespace {
+
 int RunMasks(std::span<char*> args) {
   if (args.size() != 1) {
     std::fprintf(stderr, "usage: pavlemir-tool masks OUTDIR\n");
@@ -28,3 +30,9 @@ int RunMasks(std::span<char*> args) {
   }
   return 0;
 }
+
+const SubcommandRegistration kMasks({"masks", "OUTDIR",
+                                     "write the 64 edge masks as mask-00.pgm .. mask-63.pgm",
+                                     RunMasks});
+
+}  // namespace

@@ -1,8 +1,10 @@
-// The subcommands of pavlemir-tool: one entry each, one source file each.
+// The subcommands of pavlemir-tool. Each lives in a source file of its own and registers itself
+// with a static SubcommandRegistration, so a new subsystem adds a file and touches nothing else.
 #pragma once
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 struct Subcommand {
   std::string_view name;
@@ -12,8 +14,9 @@ struct Subcommand {
   int (*run)(std::span<char*> args);
 };
 
-// Every subcommand, in the order --help lists them.
-std::span<const Subcommand> Subcommands();
+// Every registered subcommand, sorted by name.
+const std::vector<Subcommand>& Subcommands();
 
-// Each subcommand's entry point, defined in its own source file.
-int RunMasks(std::span<char*> args);
+struct SubcommandRegistration {
+  explicit SubcommandRegistration(const Subcommand& command);
+};

@@ -1,11 +1,23 @@
-// The table of subcommands; a new subsystem adds one line here and one source file.
+// The registry of subcommands.
+#include <algorithm>
+
 #include "Subcommand.h"
 
-#include <array>
+namespace {
 
-std::span<const Subcommand> Subcommands() {
-  static const std::array<Subcommand, 1> table = {{
-      {"masks", "OUTDIR", "write the 64 edge masks as mask-00.pgm .. mask-63.pgm", RunMasks},
-  }};
-  return table;
+std::vector<Subcommand>& Registry() {
+  static std::vector<Subcommand> commands;
+  return commands;
 }
+
+}  // namespace
+
+SubcommandRegistration::SubcommandRegistration(const Subcommand& command) {
+  auto& commands = Registry();
+  const auto at = std::lower_bound(
+      commands.begin(), commands.end(), command,
+      [](const Subcommand& a, const Subcommand& b) { return a.name < b.name; });
+  commands.insert(at, command);
+}
+
+const std::vector<Subcommand>& Subcommands() { return Registry(); }

@@ -1,0 +1,48 @@
+// Whole-file reads and writes with every length checked.
+#include "image/CImgFileSource.h"
+
+#include <cstdio>
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+long FileLength(std::FILE* f) {
+  if (std::fseek(f, 0, SEEK_END) != 0) return 0;
+  const long length = std::ftell(f);
+  std::rewind(f);
+  return length < 0 ? 0 : length;
+}
+
+}  // namespace
+
+uint32_t CImgFileSource::GetSize(const char* path) {
+  if (!path) return 0;
+  const File f(std::fopen(path, "rb"));
+  if (!f) return 0;
+  const long length = FileLength(f.get());
+  return length > 0xFFFFFFFFL ? 0 : static_cast<uint32_t>(length);
+}
+
+std::unique_ptr<uint8_t[]> CImgFileSource::ReadFile(const char* path) {
+  if (!path) return nullptr;
+  const File f(std::fopen(path, "rb"));
+  if (!f) return nullptr;
+  const long length = FileLength(f.get());
+  if (length <= 0 || length > 0xFFFFFFFFL) return nullptr;
+  const auto size = static_cast<std::size_t>(length);
+  std::unique_ptr<uint8_t[]> data(new (std::nothrow) uint8_t[size]);
+  if (!data || std::fread(data.get(), 1, size, f.get()) != size) return nullptr;
+  return data;
+}
+
+bool CImgFileSource::WriteFile(const char* path, const uint8_t* data, uint32_t size) {
+  if (!path) return true;
+  const File f(std::fopen(path, "wb"));
+  if (!f) return true;
+  if (size > 0 && std::fwrite(data, 1, size, f.get()) != size) return true;
+  return std::fflush(f.get()) != 0;
+}
