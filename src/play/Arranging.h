@@ -1,0 +1,22 @@
+// Rearranging the loose pieces on the field: in a grid, at random along the edges, at random.
+#pragma once
+
+#include "play/PlayEffects.h"
+#include "play/PlayState.h"
+#include "puzzle/PuzzleRecord.h"
+#include "surface/Rect.h"
+
+enum class ArrangeKind { Grid = 1, RandomAtEdge = 2, Random = 3 };
+
+// The play area shrunk by 32 pixels on every side.
+Rect ArrangeArea(const Rect& playArea);
+
+// Places every loose piece (the one piece of a one-piece group) lying on the field; joined
+// groups and groups in corner boxes stay. Random numbers come from the random sequence in a
+// fixed order. A piece whose random range the area is too small for is drawn for but left where
+// it is.
+void ArrangePieces(PuzzleRecord& puzzle, const Rect& playArea, ArrangeKind kind);
+
+// The Arrange commands: arrange, then repaint the play area.
+void ArrangeCommand(const PlayState& state, PuzzleRecord& puzzle, ArrangeKind kind,
+                    PlayEffects& effects);
