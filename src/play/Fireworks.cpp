@@ -42,8 +42,14 @@ void MoveParticle(Particle& p, double dt) {
   p.x = static_cast<float>(p.x + dt * p.vx);
   p.y = static_cast<float>(p.y + dt * p.vy);
   const double vy1 = p.vy + dt * 0.0002;  // gravity
-  p.vx = static_cast<float>(p.vx - dt * p.vx * 0.003);
-  p.vy = static_cast<float>(vy1 - dt * vy1 * 0.003);  // drag
+  if (dt * 0.003 >= 1.0) {
+    // A step this long (a stalled frame) would turn the drag into a push; the particle stops.
+    p.vx = 0;
+    p.vy = 0;
+  } else {
+    p.vx = static_cast<float>(p.vx - dt * p.vx * 0.003);
+    p.vy = static_cast<float>(vy1 - dt * vy1 * 0.003);  // drag
+  }
   p.frame = static_cast<float>(p.frame + dt * p.frameRate);
 }
 

@@ -6,27 +6,21 @@
 #include <memory>
 #include <vector>
 
+#include "puzzle/EdgeOverlay.h"
 #include "surface/Surface.h"
 
 inline constexpr int kRotationCount = 4;
 
-// Outline-overlay flag bits (bits 24..31 of an overlay word).
-inline constexpr uint32_t kOverlayWeightMask = 0x07;
-inline constexpr uint32_t kOverlayTop = 0x10;
-inline constexpr uint32_t kOverlayBottom = 0x20;
-inline constexpr uint32_t kOverlayLeft = 0x40;
-inline constexpr uint32_t kOverlayRight = 0x80;
-
 // Made by cutting; owned by its puzzle record. Index r of the image arrays holds the piece turned
 // r quarter turns clockwise; only index 0 exists when the puzzle has rotation off. An absent
-// surface is null and an absent overlay is empty; every user skips what is absent.
+// surface is null and an absent overlay is not IsPresent(); every user skips what is absent.
 struct Piece {
   std::array<std::unique_ptr<Surface>, kRotationCount> image;
   std::array<std::unique_ptr<Surface>, kRotationCount> shadow;
   std::array<std::unique_ptr<Surface>, kRotationCount> imageMaster;
   std::array<std::unique_ptr<Surface>, kRotationCount> shadowMaster;
-  // One word per image pixel, row-major: 0 off the outline, else flags << 24 | outline colour.
-  std::array<std::vector<uint32_t>, kRotationCount> edgeOverlay;
+  // The outline word of every image pixel: 0 off the outline, else flags << 24 | colour.
+  std::array<EdgeOverlay, kRotationCount> edgeOverlay;
 
   int32_t cellWidth = 0;
   int32_t cellHeight = 0;

@@ -3,8 +3,7 @@
 
 void Piece::ReleaseImages() {
   for (int r = 0; r < kRotationCount; ++r) {
-    edgeOverlay[r].clear();
-    edgeOverlay[r].shrink_to_fit();
+    edgeOverlay[r] = {};
     shadow[r].reset();
     image[r].reset();
     shadowMaster[r].reset();

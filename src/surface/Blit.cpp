@@ -3,62 +3,24 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
+#include "surface/KeyedRowCopy.h"
 #include "surface/PixelAccess.h"
 
 namespace {
 
-bool SameDepth(const Surface& a, const Surface& b) {
-  return a.Format().bitsPerPixel == b.Format().bitsPerPixel;
-}
-
-// Keeps the destination pixel wherever the source pixel is the key; written as a select rather
-// than a branch so that the compiler turns the row into vector code.
-void CopyKeyedRow32(uint8_t* dest, const uint8_t* src, int count, uint32_t mask, uint32_t key) {
-  auto* d = reinterpret_cast<uint32_t*>(dest);
-  const auto* s = reinterpret_cast<const uint32_t*>(src);
-  for (int i = 0; i < count; ++i) {
-    const uint32_t v = s[i];
-    d[i] = (v & mask) == key ? d[i] : v;
-  }
-}
-
-void CopyKeyedRow16(uint8_t* dest, const uint8_t* src, int count, uint32_t mask, uint32_t key) {
-  auto* d = reinterpret_cast<uint16_t*>(dest);
-  const auto* s = reinterpret_cast<const uint16_t*>(src);
-  const auto mask16 = static_cast<uint16_t>(mask);
-  const auto key16 = static_cast<uint16_t>(key);
-  for (int i = 0; i < count; ++i) {
-    const uint16_t v = s[i];
-    d[i] = static_cast<uint16_t>((v & mask16) == key16 ? d[i] : v);
-  }
-}
-
-void CopyKeyedRow24(uint8_t* dest, const uint8_t* src, int count, uint32_t mask, uint32_t key) {
-  for (int i = 0; i < count; ++i, src += 3, dest += 3) {
-    const uint32_t v = Pixel24::Read(src);
-    if ((v & mask) != key) Pixel24::Write(dest, v);
-  }
-}
-
-using KeyedRowCopy = void (*)(uint8_t*, const uint8_t*, int, uint32_t, uint32_t);
-
-KeyedRowCopy KeyedRowFor(int bytesPerPixel) {
-  switch (bytesPerPixel) {
-    case 2:
-      return CopyKeyedRow16;
-    case 3:
-      return CopyKeyedRow24;
-    default:
-      return CopyKeyedRow32;
-  }
+// 5-5-5 and 5-6-5 share a depth but not a layout, so the whole format must agree.
+bool SameFormat(const Surface& a, const Surface& b) {
+  return a.Format() == b.Format();
 }
 
 template <typename P>
 void FillRows(const SurfaceLock& lock, const Rect& rect, uint32_t pixel) {
   for (int y = rect.top; y < rect.bottom; ++y) {
     uint8_t* p = lock.Row(y) + rect.left * P::kBytes;
-    for (int x = rect.left; x < rect.right; ++x, p += P::kBytes) P::Write(p, pixel);
+    for (int x = rect.left; x < rect.right; ++x, p += P::kBytes)
+      P::Write(p, pixel);
   }
 }
 
@@ -71,9 +33,7 @@ struct AxisCover {
   int64_t unit;
   int First() const { return static_cast<int>(start / unit); }
   int Last() const { return static_cast<int>((end - 1) / unit); }
-  int64_t Weight(int j) const {
-    return std::min(end, (j + 1) * unit) - std::max(start, j * unit);
-  }
+  int64_t Weight(int j) const { return std::min(end, (j + 1) * unit) - std::max(start, j * unit); }
 };
 
 AxisCover Cover(int i, int srcLength, int destLength) {
@@ -111,40 +71,69 @@ void StretchRows(const SurfaceLock& d, const Rect& target, const ConstSurfaceLoc
   }
 }
 
+// The source rows of a copy. A copy within one surface whose rectangles overlap reads from a
+// copy of its source rows, so that no pixel is read after the copy has overwritten it.
+class SourceRows {
+ public:
+  SourceRows(const ConstSurfaceLock& lock, const Rect& source, int bytesPerPixel, bool overlaps)
+      : first_(lock.Row(source.top) + source.left * bytesPerPixel), pitch_(lock.pitch) {
+    if (!overlaps)
+      return;
+    const auto rowBytes = static_cast<std::size_t>(source.Width() * bytesPerPixel);
+    staged_.resize(rowBytes * static_cast<std::size_t>(source.Height()));
+    for (int row = 0; row < source.Height(); ++row) {
+      std::memcpy(staged_.data() + row * rowBytes, Row(row), rowBytes);
+    }
+    first_ = staged_.data();
+    pitch_ = static_cast<int>(rowBytes);
+  }
+  const uint8_t* Row(int row) const { return first_ + static_cast<std::ptrdiff_t>(row) * pitch_; }
+
+ private:
+  std::vector<uint8_t> staged_;
+  const uint8_t* first_;
+  int pitch_;
+};
+
 }  // namespace
 
 bool BltFast(Surface& dest, int x, int y, const Surface& src, const Rect& source, BlitKey key) {
   const Rect target = Rect::FromSize(x, y, source.Width(), source.Height());
-  if (source.IsEmpty() || !SameDepth(dest, src) || !src.Bounds().Contains(source) ||
+  if (source.IsEmpty() || !SameFormat(dest, src) || !src.Bounds().Contains(source) ||
       !dest.Bounds().Contains(target)) {
     return false;
   }
-  if (key == BlitKey::Source && !src.ColourKey()) return false;
+  if (key == BlitKey::Source && !src.ColourKey())
+    return false;
   const ConstSurfaceLock s = src.Lock();
   const SurfaceLock d = dest.Lock();
-  if (!s || !d) return false;
+  if (!s || !d)
+    return false;
 
   const int bpp = src.Format().BytesPerPixel();
+  const bool overlaps = &dest == &src && !target.Intersected(source).IsEmpty();
+  const SourceRows from(s, source, bpp, overlaps);
   const auto rowBytes = static_cast<std::size_t>(source.Width()) * static_cast<std::size_t>(bpp);
-  const KeyedRowCopy keyedRow = KeyedRowFor(bpp);
+  const KeyedRowCopy keyedRow = KeyedRowCopyFor(bpp);
   const uint32_t mask = src.Format().colourMask;
   const uint32_t maskedKey = key == BlitKey::Source ? *src.ColourKey() & mask : 0;
   for (int row = 0; row < source.Height(); ++row) {
-    const uint8_t* from = s.Row(source.top + row) + source.left * bpp;
     uint8_t* to = d.Row(y + row) + x * bpp;
     if (key == BlitKey::Source) {
-      keyedRow(to, from, source.Width(), mask, maskedKey);
+      keyedRow(to, from.Row(row), source.Width(), mask, maskedKey);
     } else {
-      std::memmove(to, from, rowBytes);
+      std::memcpy(to, from.Row(row), rowBytes);
     }
   }
   return true;
 }
 
 bool FillRect(Surface& dest, const Rect& rect, uint32_t pixel) {
-  if (rect.IsEmpty() || !dest.Bounds().Contains(rect)) return false;
+  if (rect.IsEmpty() || !dest.Bounds().Contains(rect))
+    return false;
   const SurfaceLock d = dest.Lock();
-  if (!d) return false;
+  if (!d)
+    return false;
   return DispatchDepth(dest.Format().BytesPerPixel(), [&](auto p) {
     FillRows<decltype(p)>(d, rect, pixel);
     return true;
@@ -152,13 +141,14 @@ bool FillRect(Surface& dest, const Rect& rect, uint32_t pixel) {
 }
 
 bool StretchHalftone(Surface& dest, const Rect& target, const Surface& src, const Rect& source) {
-  if (target.IsEmpty() || source.IsEmpty() || !SameDepth(dest, src) ||
+  if (target.IsEmpty() || source.IsEmpty() || !SameFormat(dest, src) ||
       !dest.Bounds().Contains(target) || !src.Bounds().Contains(source)) {
     return false;
   }
   const ConstSurfaceLock s = src.Lock();
   const SurfaceLock d = dest.Lock();
-  if (!s || !d) return false;
+  if (!s || !d)
+    return false;
   return DispatchDepth(dest.Format().BytesPerPixel(), [&](auto p) {
     StretchRows<decltype(p)>(d, target, s, source, src.Format());
     return true;

@@ -1,4 +1,4 @@
-// Surface memory, locking and the simulated loss of display surfaces.
+// Surface memory, locking, pixels shared by copies, and the simulated loss of display surfaces.
 #include "surface/Surface.h"
 
 #include <cstdlib>
@@ -31,17 +31,45 @@ Surface::Surface(int width, int height, const PixelFormatInfo& format, SurfaceMe
       memory_(memory),
       display_(std::move(display)) {
   // calloc: large blocks come from fresh zeroed pages, so new surfaces cost no extra pass.
-  pixels_.reset(static_cast<uint8_t*>(std::calloc(ByteSize(pitch_, height_), 1)));
+  if (auto* bytes = static_cast<uint8_t*>(std::calloc(ByteCount(), 1))) {
+    pixels_.reset(bytes, FreeDeleter{});
+  }
   if (memory_ == SurfaceMemory::Display && display_) {
     generation_ = display_->generation;
-    if (pixels_) display_->bytesInUse += ByteSize(pitch_, height_);
+    if (pixels_) display_->bytesInUse += ByteCount();
+  }
+}
+
+Surface::Surface(const Surface& source, SurfaceMemory memory,
+                 std::shared_ptr<DisplayMemoryState> display)
+    : width_(source.width_),
+      height_(source.height_),
+      pitch_(source.pitch_),
+      format_(source.format_),
+      memory_(memory),
+      display_(std::move(display)),
+      pixels_(source.IsLost() ? nullptr : source.pixels_) {
+  if (memory_ == SurfaceMemory::Display && display_) {
+    generation_ = display_->generation;
+    // The budget counts a shared display copy in full: it stands for memory on the display.
+    if (pixels_) display_->bytesInUse += ByteCount();
   }
 }
 
 Surface::~Surface() {
   if (memory_ == SurfaceMemory::Display && display_ && pixels_) {
-    display_->bytesInUse -= ByteSize(pitch_, height_);
+    display_->bytesInUse -= ByteCount();
   }
+}
+
+std::size_t Surface::ByteCount() const { return ByteSize(pitch_, height_); }
+
+bool Surface::TakeOwnPixels(bool keepContents) {
+  auto* bytes = static_cast<uint8_t*>(std::malloc(ByteCount()));
+  if (!bytes) return false;
+  if (keepContents) std::memcpy(bytes, pixels_.get(), ByteCount());
+  pixels_.reset(bytes, FreeDeleter{});
+  return true;
 }
 
 bool Surface::IsLost() const {
@@ -50,6 +78,7 @@ bool Surface::IsLost() const {
 
 SurfaceLock Surface::Lock() {
   if (!pixels_ || IsLost()) return {};
+  if (SharesPixels() && !TakeOwnPixels(true)) return {};
   return {pixels_.get(), pitch_};
 }
 
@@ -61,5 +90,7 @@ ConstSurfaceLock Surface::Lock() const {
 void Surface::Restore() {
   if (!IsLost()) return;
   generation_ = display_->generation;
-  std::memset(pixels_.get(), kUndefinedByte, ByteSize(pitch_, height_));
+  // A lost copy gives up what it shared; its new memory is its own.
+  if (SharesPixels() && !TakeOwnPixels(false)) return;
+  std::memset(pixels_.get(), kUndefinedByte, ByteCount());
 }

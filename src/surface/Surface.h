@@ -33,11 +33,16 @@ struct DisplayMemoryState {
 // A width x height block of pixels in one pixel format, rows `Pitch()` bytes apart. A display
 // surface can be lost (as after a display change): it then refuses locks and copies until
 // Restore(), which gives it memory back with undefined contents for its owner to redraw.
-// Masters in system memory are never lost.
+// Masters in system memory are never lost. A surface made as a copy of another shares that
+// surface's pixels until either of them is locked for writing (the writer then takes a copy
+// of its own) or the copy is lost; a read-only lock never copies.
 class Surface {
  public:
   Surface(int width, int height, const PixelFormatInfo& format, SurfaceMemory memory,
           std::shared_ptr<DisplayMemoryState> display);
+  // A copy of `source` (size, format and pixels; not its colour key) that shares the pixels.
+  // Pixels written through a lock taken before the copy was made reach both surfaces.
+  Surface(const Surface& source, SurfaceMemory memory, std::shared_ptr<DisplayMemoryState> display);
   ~Surface();
   Surface(const Surface&) = delete;
   Surface& operator=(const Surface&) = delete;
@@ -62,11 +67,16 @@ class Surface {
   bool IsLost() const;
   // Gives a lost surface its memory back; the pixels are then undefined until redrawn.
   void Restore();
+  // True while another surface shares these pixels.
+  bool SharesPixels() const { return pixels_.use_count() > 1; }
 
  private:
   struct FreeDeleter {
     void operator()(uint8_t* p) const;
   };
+  std::size_t ByteCount() const;
+  // Gives this surface pixels of its own (a copy when `keepContents`); false without memory.
+  bool TakeOwnPixels(bool keepContents);
 
   int width_;
   int height_;
@@ -76,7 +86,7 @@ class Surface {
   std::shared_ptr<DisplayMemoryState> display_;
   uint32_t generation_ = 0;
   std::optional<uint32_t> colourKey_;
-  std::unique_ptr<uint8_t, FreeDeleter> pixels_;
+  std::shared_ptr<uint8_t> pixels_;
 };
 
 // Row pitch for a width in a format: rows start on 16-byte boundaries.

@@ -19,6 +19,9 @@ class SurfaceService {
   // A new surface or none: none for sizes outside 1..kMaxSide, when memory runs out, when the
   // display budget is spent (display memory), or while creation is made to fail.
   std::unique_ptr<Surface> Create(int width, int height, SurfaceMemory memory);
+  // A surface sharing the pixels of `source` (see Surface), under the same rules as Create;
+  // none as well when `source` has no pixels or is lost.
+  std::unique_ptr<Surface> CreateSharing(const Surface& source, SurfaceMemory memory);
 
   void LoseDisplaySurfaces() { ++display_->generation; }
   void SetDisplayMemoryLimit(std::size_t bytes) { display_->byteLimit = bytes; }
@@ -29,6 +32,8 @@ class SurfaceService {
   static constexpr int kMaxSide = 32768;
 
  private:
+  bool Admits(int width, int height, SurfaceMemory memory) const;
+
   PixelFormatInfo format_;
   std::shared_ptr<DisplayMemoryState> display_;
   bool creationFails_ = false;
@@ -38,3 +43,8 @@ class SurfaceService {
 // first and falls back to system memory when that fails.
 std::unique_ptr<Surface> CreateOffscreenSurface(SurfaceService& service, int width, int height,
                                                 bool systemMemory);
+
+// A display copy of `master` with the master's colour key: display memory first, system memory
+// when that fails. It shares the master's pixels until either is written or the copy is lost,
+// so making it copies no pixels. None when no surface can be made.
+std::unique_ptr<Surface> CreateDisplayCopy(SurfaceService& service, const Surface& master);

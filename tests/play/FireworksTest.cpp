@@ -86,6 +86,26 @@ TEST(Fireworks, ParticlesFallSlowAndShowEightFramesThenDie) {
   EXPECT_EQ(TakeParticleFrame(p), 2);
 }
 
+// A stalled frame (a step of seconds) must not turn the drag into a push that speeds particles up.
+TEST(Fireworks, ALongStepStopsParticlesInsteadOfSpeedingThemUp) {
+  Fireworks fireworks;
+  LaunchFireworks(fireworks, true, kPlayArea);
+  for (Firework& firework : fireworks) firework.startDelay = 0;
+  Particle& p = fireworks[0].particles[0];
+  p.vx = 0.5f, p.vy = -0.5f;
+  PlayEffects effects;
+  FireworksStep(fireworks, 2000, kPlayArea, effects);
+  EXPECT_EQ(p.vx, 0.0f);
+  EXPECT_EQ(p.vy, 0.0f);
+  for (int step = 0; step < 5; ++step) FireworksStep(fireworks, 5000, kPlayArea, effects);
+  for (const Firework& firework : fireworks) {
+    for (const Particle& q : firework.particles) {
+      EXPECT_LE(std::fabs(q.vx), 1.0f);
+      EXPECT_LE(std::fabs(q.vy), 1.0f);
+    }
+  }
+}
+
 TEST(Fireworks, ADelayedBurstWaitsAndASpentBurstRelaunchesAtOnce) {
   Fireworks fireworks;
   LaunchFireworks(fireworks, true, kPlayArea);

@@ -44,7 +44,7 @@ PuzzleRecord PlayedPuzzle(SurfaceService& service) {
       piece->image[r] = CreateOffscreenSurface(service, 8, 8, false);
       piece->shadowMaster[r] = CreateOffscreenSurface(service, 8, 8, true);
       piece->shadow[r] = CreateOffscreenSurface(service, 8, 8, false);
-      piece->edgeOverlay[r].assign(64, 0);
+      piece->edgeOverlay[r] = EdgeOverlay::FromWords(8, 8, std::vector<uint32_t>(64, 0x07000000));
     }
     group->pieces.push_back(piece.get());
     puzzle.pieces.push_back(std::move(piece));

@@ -1,0 +1,1 @@
+pavlemir_fuzz_target(bmp LIBS pavlemir_image)

@@ -1,0 +1,1 @@
+pavlemir_fuzz_target(dib LIBS pavlemir_image)

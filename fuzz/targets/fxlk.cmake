@@ -1,0 +1,1 @@
+pavlemir_fuzz_target(fxlk LIBS pavlemir_image)

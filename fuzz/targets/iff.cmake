@@ -1,0 +1,1 @@
+pavlemir_fuzz_target(iff LIBS pavlemir_image)

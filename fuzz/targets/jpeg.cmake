@@ -1,0 +1,1 @@
+pavlemir_fuzz_target(jpeg LIBS pavlemir_image)

@@ -1,0 +1,1 @@
+pavlemir_fuzz_target(lzari LIBS pavlemir_image)

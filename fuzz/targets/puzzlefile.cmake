@@ -1,0 +1,1 @@
+pavlemir_fuzz_target(puzzlefile LIBS pavlemir_library)

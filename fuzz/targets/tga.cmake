@@ -1,0 +1,1 @@
+pavlemir_fuzz_target(tga LIBS pavlemir_image)

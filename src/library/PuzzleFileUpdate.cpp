@@ -1,0 +1,91 @@
+// The header update and the piece-block save.
+#include "library/PuzzleFileUpdate.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include "library/FdWrite.h"
+#include "library/FileByteSource.h"
+#include "library/FileReplacement.h"
+#include "library/FileTimes.h"
+#include "library/LittleEndian.h"
+#include "library/PuzzleHeader.h"
+#include "library/SavedGame.h"
+
+namespace {
+
+// Opens the record's file and makes sure it is still the file the record was read from: its
+// trailer gives the record's B and P and the header lies in front of B.
+FileStatus OpenMatching(const PuzzleRecord& record, FileByteSource& source) {
+  if (FileStatus status = source.Open(record.filePath); !status) return status;
+  const auto b = static_cast<uint32_t>(record.pieceBlockOffset);
+  const auto p = static_cast<uint32_t>(record.pictureSize);
+  std::array<uint8_t, kTrailerSize> trailer{};
+  const bool fits = p > 0 && uint64_t{p} + kHeaderSize <= b &&
+                    uint64_t{b} + kTrailerSize <= source.Length() &&
+                    source.ReadAt(source.Length() - kTrailerSize, trailer);
+  LittleEndianReader r(trailer);
+  if (!fits || r.U32() != b || r.U32() != p)
+    return FileStatus::Failed(record.filePath + " no longer matches its puzzle");
+  return FileStatus::Done();
+}
+
+FileStatus WriteHeaderRanges(const PuzzleRecord& record, const HeaderBytes& bytes,
+                             const KeptFileTimes& times) {
+  const int fd = open(record.filePath.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0)
+    return FileStatus::Failed("cannot open " + record.filePath + ": " + std::strerror(errno));
+  const uint64_t header = static_cast<uint32_t>(record.pictureSize);
+  bool written = true;
+  for (const auto& [from, to] : kUpdatedHeaderRanges)
+    written = written && WriteAllAt(fd, std::span(bytes).subspan(from, to - from), header + from);
+  written = written && fdatasync(fd) == 0;
+  std::string error = written ? "" : std::strerror(errno);
+  times.PutBack(fd);
+  if (close(fd) != 0 && written) {
+    written = false;
+    error = std::strerror(errno);
+  }
+  if (!written)
+    return FileStatus::Failed("cannot write the header of " + record.filePath + ": " + error);
+  return FileStatus::Done();
+}
+
+}  // namespace
+
+FileStatus UpdatePuzzleHeader(const PuzzleRecord& record) {
+  FileByteSource source;
+  if (FileStatus status = OpenMatching(record, source); !status) return status;
+  HeaderBytes old{};
+  if (!source.ReadAt(static_cast<uint32_t>(record.pictureSize), old))
+    return FileStatus::Failed("cannot read the header of " + record.filePath);
+  PuzzleHeader header = DecodeHeader(old);
+  TakeUpdatedFields(record, header);
+  const HeaderBytes updated = EncodeHeader(header);
+  if (updated == old) return FileStatus::Done();
+  KeptFileTimes times;
+  times.Take(source.Descriptor());
+  return WriteHeaderRanges(record, updated, times);
+}
+
+FileStatus SavePieceBlock(const PuzzleRecord& record) {
+  if (record.pieces.empty()) return FileStatus::Failed(record.filePath + " has no game to save");
+  FileByteSource source;
+  if (FileStatus status = OpenMatching(record, source); !status) return status;
+  std::vector<uint8_t> tail;
+  if (FileStatus status = EncodePieceBlock(record, tail); !status) return status;
+  LittleEndianWriter w(tail);
+  w.U32(static_cast<uint32_t>(record.pieceBlockOffset));
+  w.U32(static_cast<uint32_t>(record.pictureSize));
+  FileReplacement file(record.filePath);
+  FileStatus status = file.Begin();
+  if (status) status = file.CopyFrom(source, static_cast<uint32_t>(record.pieceBlockOffset));
+  if (status) status = file.Write(tail);
+  if (status) status = file.Commit(source.Descriptor());
+  return status;
+}

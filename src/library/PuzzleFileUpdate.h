@@ -1,0 +1,18 @@
+// Writing a played puzzle back into its file: the header in place, the saved game by replacement.
+#pragma once
+
+#include "library/FileStatus.h"
+#include "puzzle/PuzzleRecord.h"
+
+// Rewrites the header fields at offsets 4..11 and 16..64 from the record, in place, leaving
+// every other byte of the file as it was. A header whose bytes would not change is not
+// written at all, so unchanged and read-only files are not touched. Fails, without writing,
+// when the file cannot be opened or its trailer no longer gives the record's P and B.
+FileStatus UpdatePuzzleHeader(const PuzzleRecord& record);
+
+// Writes the record's live pieces (x, y and rotation in id order) and groups (box and member
+// ids in drawing order) as the piece block at the unchanged offset B, followed by the trailer.
+// The new file is made beside the old one from its first B bytes and renamed over it, keeping
+// its permissions and times; the old file stays whole until then. Fails for a puzzle that has
+// not been played, and like UpdatePuzzleHeader for a file that no longer matches its record.
+FileStatus SavePieceBlock(const PuzzleRecord& record);
