@@ -1,0 +1,109 @@
+// The view's mouse, key and command messages, and the idle step.
+#include "game/Game.h"
+#include "game/GameCommands.h"
+#include "play/Arranging.h"
+#include "play/Dragging.h"
+#include "play/PlayControls.h"
+#include "play/Turning.h"
+
+void Game::LeftButtonDown(ClientPoint point) {
+  if (openPuzzle_ == nullptr) return;
+  PlayEffects effects;
+  ::LeftButtonDown(state_, *openPuzzle_, point, effects);
+  Apply(effects);
+}
+
+void Game::LeftButtonUp(ClientPoint point) {
+  if (openPuzzle_ == nullptr || state_.mode != ViewMode::Play) return;
+  PlayEffects effects;
+  ::LeftButtonUp(state_, *openPuzzle_, point, effects);
+  Apply(effects);
+}
+
+// In play a double-click is one more press; in the gallery it belongs to the gallery.
+void Game::LeftDoubleClick(ClientPoint point) {
+  LeftButtonDown(point);
+}
+
+void Game::MouseMove(ClientPoint point) {
+  if (openPuzzle_ == nullptr) return;
+  PlayEffects effects;
+  ::MouseMove(state_, *openPuzzle_, point, effects);
+  Apply(effects);
+}
+
+void Game::RightButtonDown(ClientPoint point) {
+  if (!RightButtonDownShowsMenu(state_, openPuzzle_, point)) return;
+  host_.ShowPopupMenu(state_.mode == ViewMode::Play ? PopupMenu::Play : PopupMenu::Gallery, point);
+}
+
+void Game::RightButtonUp(ClientPoint point) {
+  if (openPuzzle_ == nullptr) return;
+  PlayEffects effects;
+  ::RightButtonUp(state_, *openPuzzle_, point, effects);
+  Apply(effects);
+}
+
+void Game::KeyDown(int key) {
+  if (key == kEscapeKey && state_.mode == ViewMode::Play) LeaveGame();
+}
+
+bool Game::Command(int id) {
+  return state_.mode == ViewMode::Gallery ? GalleryCommand(id) : PlayCommand(id);
+}
+
+bool Game::GalleryCommand(int id) {
+  switch (id) {
+    case kPlayCommand:
+      OnPlay();
+      return true;
+    case kScatterCommand:
+      OnScatter();
+      return true;
+    case kOptionsCommand:
+      if (resources_.backgroundTile) host_.RunBackgroundDialog();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool Game::PlayCommand(int id) {
+  PlayEffects effects;
+  const bool celebrating = state_.mode == ViewMode::Celebration;
+  switch (id) {
+    case kPauseCommand:
+      if (TogglePause(state_)) host_.ShowPauseWindow(state_.flags.paused);
+      break;
+    case kGhostCommand:
+      ToggleGhost(state_, effects);
+      break;
+    case kThumbnailCommand:
+      ToggleThumbnail(state_);
+      host_.ShowThumbnailWindow(state_.flags.thumbnail);
+      break;
+    case kArrangeGridCommand:
+    case kArrangeEdgeCommand:
+    case kArrangeRandomCommand:
+      ArrangeCommand(state_, *openPuzzle_, static_cast<ArrangeKind>(id - kArrangeGridCommand + 1),
+                     effects);
+      break;
+    case kOptionsCommand:
+      if (!celebrating && resources_.backgroundTile) host_.RunBackgroundDialog();
+      break;
+    case kBackCommand:
+      LeaveGame();
+      return true;
+    default:
+      return false;
+  }
+  Apply(effects);
+  return true;
+}
+
+bool Game::Idle() {
+  PlayEffects effects;
+  const bool again = PlayIdleStep(state_, openPuzzle_, host_.Milliseconds(), effects);
+  Apply(effects);
+  return again;
+}

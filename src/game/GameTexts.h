@@ -1,0 +1,13 @@
+// The texts the game shows in its message boxes and message window.
+#pragma once
+
+inline constexpr const char* kLoadingText = "Loading...";
+inline constexpr const char* kPauseText = "Pause";
+inline constexpr const char* kSavingText = "Saving...";
+inline constexpr const char* kOtherResolutionText =
+    "This puzzle was created in a different screen resolution.\nTry to Modify or Scatter it.";
+inline constexpr const char* kScatterQuestion = "Scatter this Puzzle?";
+inline constexpr const char* kCompletedQuestion = "This puzzle is completed.\nScatter it?";
+inline constexpr const char* kPictureLoadError =
+    "Error loading graphics file.\nFile compression is not supported.";
+inline constexpr const char* kGameNotSaved = "The game could not be saved.\n";

@@ -1,0 +1,10 @@
+// The reset of a puzzle's game.
+#include "game/PuzzleReset.h"
+
+void ResetPuzzle(PuzzleRecord& puzzle) {
+  ReleasePlayData(puzzle, false);
+  puzzle.solvedPercent = 0;
+  puzzle.hours = 0;
+  puzzle.minutes = 0;
+  puzzle.seconds = 0;
+}
