@@ -23,6 +23,11 @@ PuzzleRecord* CurrentPuzzle(const PuzzleLibrary& library) {
   return library.currentPack != nullptr ? library.currentPack->currentPuzzle : nullptr;
 }
 
+void Reset(PuzzleRecord& puzzle) {
+  if (const FileStatus status = ResetPuzzle(puzzle); !status)
+    WriteSessionLog(status.Reason() + "\n");
+}
+
 bool HasSavedGame(const PuzzleRecord& puzzle) {
   return !puzzle.savedPieces.empty() || !puzzle.savedGroups.empty();
 }
@@ -32,14 +37,14 @@ bool HasSavedGame(const PuzzleRecord& puzzle) {
 void Game::OnPlay() {
   PuzzleRecord* puzzle = CurrentPuzzle(library_);
   if (puzzle == nullptr) return;
-  if (puzzle->solvedPercent == 100 && host_.AskYesNo(kCompletedQuestion)) ResetPuzzle(*puzzle);
+  if (puzzle->solvedPercent == 100 && host_.AskYesNo(kCompletedQuestion)) Reset(*puzzle);
   StartGame(*puzzle);
 }
 
 void Game::OnScatter() {
   PuzzleRecord* puzzle = CurrentPuzzle(library_);
   if (puzzle == nullptr || !host_.AskYesNo(kScatterQuestion)) return;
-  ResetPuzzle(*puzzle);
+  Reset(*puzzle);
   RedrawRect(state_.client);
 }
 

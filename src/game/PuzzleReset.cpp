@@ -1,10 +1,15 @@
 // The reset of a puzzle's game.
 #include "game/PuzzleReset.h"
 
-void ResetPuzzle(PuzzleRecord& puzzle) {
+#include "library/PuzzleFileUpdate.h"
+
+FileStatus ResetPuzzle(PuzzleRecord& puzzle) {
   ReleasePlayData(puzzle, false);
   puzzle.solvedPercent = 0;
   puzzle.hours = 0;
   puzzle.minutes = 0;
   puzzle.seconds = 0;
+  FileStatus status = DiscardPieceBlock(puzzle);
+  if (status) status = UpdatePuzzleHeader(puzzle);
+  return status;
 }

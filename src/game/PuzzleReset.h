@@ -1,8 +1,11 @@
 // Discarding a puzzle's game so that the next play cuts and scatters it anew.
 #pragma once
 
+#include "library/FileStatus.h"
 #include "puzzle/PuzzleRecord.h"
 
-// Scatter, Play on a completed puzzle, and Modify: the play data goes (the gallery data stays),
-// the solved share and the time go back to 0.
-void ResetPuzzle(PuzzleRecord& puzzle);
+// Scatter and Play on a completed puzzle: the play data goes (the gallery data stays), the
+// solved share and the time go back to 0. The file follows at once: its saved game is removed
+// and its header updated, so the old game cannot come back in the next run. Answers how the
+// file fared; the record is reset either way.
+FileStatus ResetPuzzle(PuzzleRecord& puzzle);

@@ -56,6 +56,20 @@ FileStatus WriteHeaderRanges(const PuzzleRecord& record, const HeaderBytes& byte
   return FileStatus::Done();
 }
 
+// Writes the file anew beside the old one: its first B bytes, then `tail`, then the trailer.
+FileStatus ReplaceTail(const PuzzleRecord& record, FileByteSource& source,
+                       std::vector<uint8_t> tail) {
+  LittleEndianWriter w(tail);
+  w.U32(static_cast<uint32_t>(record.pieceBlockOffset));
+  w.U32(static_cast<uint32_t>(record.pictureSize));
+  FileReplacement file(record.filePath);
+  FileStatus status = file.Begin();
+  if (status) status = file.CopyFrom(source, static_cast<uint32_t>(record.pieceBlockOffset));
+  if (status) status = file.Write(tail);
+  if (status) status = file.Commit(source.Descriptor());
+  return status;
+}
+
 }  // namespace
 
 FileStatus UpdatePuzzleHeader(const PuzzleRecord& record) {
@@ -79,13 +93,13 @@ FileStatus SavePieceBlock(const PuzzleRecord& record) {
   if (FileStatus status = OpenMatching(record, source); !status) return status;
   std::vector<uint8_t> tail;
   if (FileStatus status = EncodePieceBlock(record, tail); !status) return status;
-  LittleEndianWriter w(tail);
-  w.U32(static_cast<uint32_t>(record.pieceBlockOffset));
-  w.U32(static_cast<uint32_t>(record.pictureSize));
-  FileReplacement file(record.filePath);
-  FileStatus status = file.Begin();
-  if (status) status = file.CopyFrom(source, static_cast<uint32_t>(record.pieceBlockOffset));
-  if (status) status = file.Write(tail);
-  if (status) status = file.Commit(source.Descriptor());
-  return status;
+  return ReplaceTail(record, source, tail);
+}
+
+FileStatus DiscardPieceBlock(const PuzzleRecord& record) {
+  FileByteSource source;
+  if (FileStatus status = OpenMatching(record, source); !status) return status;
+  if (source.Length() == static_cast<uint32_t>(record.pieceBlockOffset) + kTrailerSize)
+    return FileStatus::Done();
+  return ReplaceTail(record, source, {});
 }

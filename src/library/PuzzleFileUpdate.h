@@ -16,3 +16,8 @@ FileStatus UpdatePuzzleHeader(const PuzzleRecord& record);
 // its permissions and times; the old file stays whole until then. Fails for a puzzle that has
 // not been played, and like UpdatePuzzleHeader for a file that no longer matches its record.
 FileStatus SavePieceBlock(const PuzzleRecord& record);
+
+// Removes the saved game (the piece block) from the file, by replacement as SavePieceBlock does,
+// so a scattered puzzle starts anew in the next run too. A file without a piece block is not
+// touched.
+FileStatus DiscardPieceBlock(const PuzzleRecord& record);

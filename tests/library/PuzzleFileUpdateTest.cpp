@@ -168,6 +168,22 @@ TEST_F(PuzzleFileUpdate, LaterSaveReplacesTheBlockAtTheSameOffset) {
   EXPECT_EQ(c.savedGame.pieces[5], (SavedPiece{7, -1, 3}));
 }
 
+TEST_F(PuzzleFileUpdate, DiscardedGameLeavesTheNewPuzzleFile) {
+  const std::vector<uint8_t> newFile = ReadBytes(path);
+  ASSERT_TRUE(DiscardPieceBlock(*record)) << "a file without a saved game stays as it is";
+  EXPECT_EQ(ReadBytes(path), newFile);
+  PlayTestGame(*record, 3, 2);
+  ASSERT_TRUE(SavePieceBlock(*record));
+  ASSERT_TRUE(Contents().hasSavedGame);
+  ASSERT_TRUE(DiscardPieceBlock(*record));
+  EXPECT_EQ(ReadBytes(path), newFile);
+  EXPECT_FALSE(Contents().hasSavedGame);
+  std::unique_ptr<PuzzleRecord> read;
+  ASSERT_TRUE(ReadPuzzleFile(service, path.string(), read));
+  EXPECT_TRUE(read->savedPieces.empty());
+  EXPECT_TRUE(read->savedGroups.empty());
+}
+
 TEST_F(PuzzleFileUpdate, SaveKeepsThePermissions) {
   ASSERT_EQ(chmod(path.c_str(), 0640), 0);
   PlayTestGame(*record, 3, 2);
