@@ -26,7 +26,9 @@ void MessageProgress::StepIt() {
 
 int MessageProgress::FilledWidth(int lower, int upper, int position) {
   if (upper <= lower) return 0;
-  const double width = static_cast<double>(kBarWidth) / (upper - lower) * position;
+  // Multiplied before dividing, so that the last step fills the whole bar: 430 / n * n can
+  // come out just below 430 in floating point.
+  const double width = static_cast<double>(kBarWidth) * position / (upper - lower);
   return std::clamp(static_cast<int>(width), 0, kBarWidth);
 }
 

@@ -5,7 +5,7 @@
 #include "puzzle/CutProgress.h"
 
 // The bar is 430 pixels of filled and empty picture; the filled width is
-// trunc(430 / (upper - lower) * position). The host hears of a step only when that width
+// trunc(430 * position / (upper - lower)). The host hears of a step only when that width
 // changes, so thousands of steps cost a few hundred repaints at most.
 class MessageProgress final : public CutProgress {
  public:

@@ -6,32 +6,12 @@
 #include <vector>
 
 #include "Netpbm.h"
+#include "SurfacePpm.h"
 #include "puzzle/PieceSizeChoice.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// 8-bit channels: a channel of b bits is widened as v << (8 - b).
-bool WriteSurfacePpm(const fs::path& path, const Surface& surface) {
-  const ConstSurfaceLock lock = surface.Lock();
-  if (!lock) return false;
-  const PixelFormatInfo& f = surface.Format();
-  const int bytes = f.BytesPerPixel();
-  std::vector<uint8_t> rgb;
-  rgb.reserve(static_cast<std::size_t>(surface.Width()) * surface.Height() * 3);
-  for (int y = 0; y < surface.Height(); ++y) {
-    const uint8_t* row = lock.Row(y);
-    for (int x = 0; x < surface.Width(); ++x) {
-      uint32_t v = 0;
-      for (int b = 0; b < bytes; ++b) v |= uint32_t{row[x * bytes + b]} << (8 * b);
-      const Channels c = f.ToRgb8(v);
-      rgb.insert(rgb.end(), {static_cast<uint8_t>(c.red), static_cast<uint8_t>(c.green),
-                             static_cast<uint8_t>(c.blue)});
-    }
-  }
-  return WritePpm(path.string(), surface.Width(), surface.Height(), rgb);
-}
 
 // Shadow masks: white (every colour bit set) as 255, black as 0.
 bool WriteShadowPgm(const fs::path& path, const Surface& surface) {

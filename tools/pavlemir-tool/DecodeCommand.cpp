@@ -28,8 +28,7 @@ int RunDecode(std::span<char*> args) {
   }
   CImg image;
   const int result = LoadAndDecode(args[0], image);
-  if (result != IMG_OK)
-    return ReportResult(args[0], result);
+  if (result != IMG_OK) return ReportResult(args[0], result);
   if (!WritePpm(args[1], static_cast<int>(image.m_width), static_cast<int>(image.m_height),
                 RgbBytes(image))) {
     std::fprintf(stderr, "pavlemir-tool: cannot write %s\n", args[1]);

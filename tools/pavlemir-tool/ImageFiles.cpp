@@ -6,8 +6,7 @@
 #include "image/CImgLoader.h"
 
 int LoadAndDecode(const char* path, CImg& image) {
-  if (const int loaded = image.LoadFile(path))
-    return loaded;
+  if (const int loaded = image.LoadFile(path)) return loaded;
   return CImgLoader(&image).Decode();
 }
 

@@ -14,10 +14,12 @@ std::vector<Subcommand>& Registry() {
 
 SubcommandRegistration::SubcommandRegistration(const Subcommand& command) {
   auto& commands = Registry();
-  const auto at = std::lower_bound(
-      commands.begin(), commands.end(), command,
-      [](const Subcommand& a, const Subcommand& b) { return a.name < b.name; });
+  const auto at =
+      std::lower_bound(commands.begin(), commands.end(), command,
+                       [](const Subcommand& a, const Subcommand& b) { return a.name < b.name; });
   commands.insert(at, command);
 }
 
-const std::vector<Subcommand>& Subcommands() { return Registry(); }
+const std::vector<Subcommand>& Subcommands() {
+  return Registry();
+}

@@ -14,8 +14,7 @@ int RunTga(std::span<char*> args) {
   }
   CImg image;
   const int result = LoadAndDecode(args[0], image);
-  if (result != IMG_OK)
-    return ReportResult(args[0], result);
+  if (result != IMG_OK) return ReportResult(args[0], result);
   return ReportResult(args[1], CTgaWriter(&image).SaveTga(args[1]));
 }
 
