@@ -17,6 +17,9 @@
 #include "surface/BitmapProvider.h"
 #include "surface/SurfaceService.h"
 
+// The background of a first run, before the player chose one: blue, tinted texture 0.
+inline constexpr TileSettings kFirstRunBackground{0xA56D39, true, 0};
+
 // What the shell knows when it makes the view.
 struct GameSetup {
   std::string programDir;  // holds the "Puzzles" folder

@@ -152,7 +152,8 @@ int RunPlay(std::span<char*> args) {
   EmbeddedBitmaps bitmaps;
   PlayHost host({parsed.screenWidth, parsed.screenHeight, parsed.format.bitsPerPixel});
   const std::string root = fs::absolute(parsed.root, error).string();
-  Game game(host, service, bitmaps, GameSetup{root, *parsed.viewWidth, parsed.viewHeight, {}});
+  Game game(host, service, bitmaps,
+            GameSetup{root, *parsed.viewWidth, parsed.viewHeight, kFirstRunBackground});
   game.Paint(Rect{0, 0, *parsed.viewWidth, parsed.viewHeight});
   PlayContext context{game, host, parsed.out, parsed.seed};
   return RunScript(parsed.script ? file : std::cin, context);
