@@ -62,8 +62,9 @@ class Game {
   // Selects a pack and its current puzzle, as clicks in the gallery do.
   void SelectPuzzle(PuzzlePack* pack, PuzzleRecord* puzzle);
 
-  // Program end: the open game's state into its record, every puzzle file written back, the
-  // packs released. Answers the files that could not be saved.
+  // Program end, called by the shell when the view goes: the open game's state into its
+  // record, every puzzle file written back, the packs released. Answers the files that could
+  // not be saved. A game destroyed without it saves nothing, as a killed program would.
   std::vector<SaveFailure> Shutdown();
 
   ViewMode Mode() const { return state_.mode; }

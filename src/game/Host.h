@@ -55,7 +55,8 @@ class Host {
   virtual void ShowPauseWindow(bool shown) = 0;
 
   // The floating thumbnail window: shown or hidden; its picture (the centred `source` part of
-  // `picture`, or none), placed at its default place when asked; moved to a saved place.
+  // `picture`, or none), placed at its default place when asked; moved to a saved place. The
+  // host copies the pixels it needs at once: the surface goes when the puzzle is reset.
   virtual void ShowThumbnailWindow(bool shown) = 0;
   virtual void SetThumbnailPicture(const Surface* picture, const Rect& source,
                                    bool placeDefault) = 0;
