@@ -28,16 +28,17 @@ std::string ErrorText(const char* what, const std::string& path) {
 // when no file of that name exists.
 std::string TemporaryName(const std::string& target, int attempt) {
   const std::filesystem::path path(target);
-  return (path.parent_path() / ("." + path.filename().string() + ".save-" +
-                                std::to_string(getpid()) + "-" + std::to_string(attempt)))
-      .string();
+  std::string name(1, '.');
+  name += path.filename().string();
+  name += ".save-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+  return (path.parent_path() / name).string();
 }
 
 // The folder's entry for the renamed file reaches the disk too; file systems that cannot flush
 // a folder are left as they are.
 void FlushFolder(const std::string& target) {
   std::string folder = std::filesystem::path(target).parent_path().string();
-  if (folder.empty()) folder = ".";
+  if (folder.empty()) folder.assign(1, '.');
   const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd >= 0) {
     fsync(fd);
