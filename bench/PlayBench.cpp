@@ -53,8 +53,7 @@ struct Field {
       piece->cellWidth = piece->cellHeight = choice.pieceSize;
       piece->halfCellWidth = piece->halfCellHeight = choice.pieceSize / 2;
       piece->imageWidth = piece->imageHeight = side;
-      if (withImages)
-        piece->image[0] = MakeImage(service, side, choice.overlap / 2);
+      if (withImages) piece->image[0] = MakeImage(service, side, choice.overlap / 2);
       puzzle.pieces.push_back(std::move(piece));
     }
   }
@@ -86,8 +85,7 @@ struct Field {
         puzzle.groups.push_back(std::make_unique<PieceGroup>());
         puzzle.groups.back()->pieces.push_back(piece.get());
       }
-      if (piece->id == kResting + kDropped + 500)
-        puzzle.groups.push_back(std::move(resting));
+      if (piece->id == kResting + kDropped + 500) puzzle.groups.push_back(std::move(resting));
     }
     puzzle.draggedGroup = dropped.get();
     puzzle.groups.push_back(std::move(dropped));

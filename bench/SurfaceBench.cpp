@@ -26,10 +26,8 @@ bool InCircle(int x, int y, int cx, int cy, int r) {
 bool IsOpaque(int x, int y) {
   const int mid = kPieceSide / 2;
   const int lo = kMargin, hi = kPieceSide - kMargin;
-  if (InCircle(x, y, lo, mid, kTabRadius) || InCircle(x, y, mid, lo, kTabRadius))
-    return true;
-  if (InCircle(x, y, hi, mid, kTabRadius) || InCircle(x, y, mid, hi, kTabRadius))
-    return false;
+  if (InCircle(x, y, lo, mid, kTabRadius) || InCircle(x, y, mid, lo, kTabRadius)) return true;
+  if (InCircle(x, y, hi, mid, kTabRadius) || InCircle(x, y, mid, hi, kTabRadius)) return false;
   return x >= lo && x < hi && y >= lo && y < hi;
 }
 

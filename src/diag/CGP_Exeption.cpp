@@ -28,12 +28,10 @@ CGP_FatalExeption::CGP_FatalExeption(const char* path, std::size_t line, const c
     : CGP_Exeption(path, line, internalText, userText, report, true) {}
 
 const char* ModuleFromPath(const char* path) {
-  if (path == nullptr)
-    return "";
+  if (path == nullptr) return "";
   const char* module = path;
   for (const char* at = path; *at != '\0'; ++at) {
-    if (*at == '/' || *at == '\\')
-      module = at + 1;
+    if (*at == '/' || *at == '\\') module = at + 1;
   }
   return module;
 }

@@ -22,8 +22,7 @@ void LogMessage(const CGP_Exeption& exception) {
 }  // namespace
 
 void OfferBugReport(const char* crashText, ErrorReportShell& shell) {
-  if (shell.AskApplicationError(crashText))
-    shell.StartBugReportProgram();
+  if (shell.AskApplicationError(crashText)) shell.StartBugReportProgram();
 }
 
 void HandleRaisedException(const CGP_Exeption& exception, ErrorReportShell& shell) {

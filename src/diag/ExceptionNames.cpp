@@ -48,8 +48,7 @@ constexpr NamedCode kNames[] = {
 
 const char* ExceptionName(uint32_t code) {
   for (const NamedCode& entry : kNames) {
-    if (entry.code == code)
-      return entry.name;
+    if (entry.code == code) return entry.name;
   }
   return "Unhandled Exeption";
 }

@@ -3,15 +3,12 @@
 
 FixedText::FixedText(char* buffer, std::size_t capacity)
     : buffer_(capacity > 0 ? buffer : nullptr), capacity_(buffer != nullptr ? capacity : 0) {
-  if (buffer_ != nullptr)
-    buffer_[0] = '\0';
+  if (buffer_ != nullptr) buffer_[0] = '\0';
 }
 
 FixedText& FixedText::Append(const char* text) {
-  if (text == nullptr)
-    return *this;
-  while (*text != '\0')
-    Put(*text++);
+  if (text == nullptr) return *this;
+  while (*text != '\0') Put(*text++);
   return *this;
 }
 
@@ -33,8 +30,7 @@ FixedText& FixedText::AppendDecimal(int64_t value) {
 
 void FixedText::Put(char c) {
   // One byte stays free for the terminating NUL.
-  if (length_ + 1 >= capacity_)
-    return;
+  if (length_ + 1 >= capacity_) return;
   buffer_[length_++] = c;
   buffer_[length_] = '\0';
 }
@@ -46,6 +42,5 @@ void FixedText::PutDigits(uint64_t value, unsigned base) {
     digits[count++] = "0123456789ABCDEF"[value % base];
     value /= base;
   } while (value != 0);
-  while (count > 0)
-    Put(digits[--count]);
+  while (count > 0) Put(digits[--count]);
 }

@@ -29,8 +29,7 @@ int OpenForSession(const char* path) {
   if (reader >= 0) {
     const off_t length = ::lseek(reader, 0, SEEK_END);
     ::close(reader);
-    if (length > SessionLog::kRestartSize)
-      flags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
+    if (length > SessionLog::kRestartSize) flags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
   }
   return ::open(path, flags, kNewFileMode);
 }
@@ -41,23 +40,20 @@ SessionLog::SessionLog(std::string path) : path_(std::move(path)) {}
 
 SessionLog::~SessionLog() {
   WriteBlock("END SESSION: ");
-  if (fd_ >= 0)
-    ::close(fd_);
+  if (fd_ >= 0) ::close(fd_);
   SessionLog* self = this;
   currentLog.compare_exchange_strong(self, nullptr);
 }
 
 void SessionLog::Open() {
-  if (fd_ >= 0)
-    return;
+  if (fd_ >= 0) return;
   fd_ = OpenForSession(path_.c_str());
   SetCurrentSessionLog(this);
   WriteBlock("BEGIN SESSION: ");
 }
 
 SessionLog& SessionLog::Write(const char* text) {
-  if (text != nullptr)
-    Write(std::string_view(text, std::strlen(text)));
+  if (text != nullptr) Write(std::string_view(text, std::strlen(text)));
   return *this;
 }
 
@@ -66,10 +62,8 @@ SessionLog& SessionLog::Write(std::string_view text) {
   std::size_t left = text.size();
   while (fd_ >= 0 && left > 0) {
     const ssize_t written = ::write(fd_, next, left);
-    if (written < 0 && errno == EINTR)
-      continue;
-    if (written <= 0)
-      break;
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) break;
     next += written;
     left -= static_cast<std::size_t>(written);
   }
@@ -77,8 +71,7 @@ SessionLog& SessionLog::Write(std::string_view text) {
 }
 
 void SessionLog::WriteBlock(const char* title) {
-  if (fd_ < 0)
-    return;
+  if (fd_ < 0) return;
   Write(kSeparator).Write(title).Write(SessionTimeStamp(true)).Write("\n").Write(kSeparator);
 }
 
@@ -95,11 +88,9 @@ void SetCurrentSessionLog(SessionLog* log) {
 }
 
 void WriteSessionLog(const char* text) {
-  if (SessionLog* log = CurrentSessionLog())
-    log->Write(text);
+  if (SessionLog* log = CurrentSessionLog()) log->Write(text);
 }
 
 void WriteSessionLog(std::string_view text) {
-  if (SessionLog* log = CurrentSessionLog())
-    log->Write(text);
+  if (SessionLog* log = CurrentSessionLog()) log->Write(text);
 }

@@ -73,8 +73,7 @@ uint64_t ReadContext(const void* context, FaultRegisters& registers) {
   registers.esp = Reg(uc, REG_RSP);
   registers.ebp = Reg(uc, REG_RBP);
   const greg_t error = uc.uc_mcontext.gregs[REG_ERR];
-  if ((error & kErrorFetch) != 0)
-    return 8;
+  if ((error & kErrorFetch) != 0) return 8;
   return (error & kErrorWrite) != 0 ? 1 : 0;
 }
 
@@ -113,8 +112,7 @@ FaultRecord FaultRecordFromSignal(const siginfo_t& info, const void* context) {
   uint64_t accessKind = 0;
   if (context != nullptr) {
     accessKind = ReadContext(context, fault.registers);
-    if (fault.registers.ip != 0)
-      fault.address = fault.registers.ip;
+    if (fault.registers.ip != 0) fault.address = fault.registers.ip;
   }
   if (IsAccessFault(fault.code)) {
     fault.parameterCount = 2;

@@ -32,8 +32,7 @@ bool IdIs(const uint8_t* id, const char* text) {
 // Position just after the first "ILBM" at or after offset 4, or 0 when there is none.
 std::size_t FindFormType(const ImgBytes& bytes) {
   for (std::size_t at = 4; bytes.Has(at, 4); ++at) {
-    if (IdIs(bytes.At(at, 4), "ILBM"))
-      return at + 4;
+    if (IdIs(bytes.At(at, 4), "ILBM")) return at + 4;
   }
   return 0;
 }
@@ -43,20 +42,17 @@ bool ReadByteRun1(ImgByteCursor& in, uint8_t* out, std::size_t length) {
   std::size_t produced = 0;
   while (produced < length) {
     const uint8_t* control = in.Take(1);
-    if (!control)
-      return false;
+    if (!control) return false;
     if (*control < 128) {
       const std::size_t count = *control + 1u;
       const uint8_t* literal = in.Take(count);
-      if (!literal)
-        return false;
+      if (!literal) return false;
       const std::size_t kept = std::min(count, length - produced);
       std::memcpy(out + produced, literal, kept);
       produced += kept;
     } else if (*control > 128) {
       const uint8_t* value = in.Take(1);
-      if (!value)
-        return false;
+      if (!value) return false;
       const std::size_t kept = std::min<std::size_t>(257u - *control, length - produced);
       std::memset(out + produced, *value, kept);
       produced += kept;
@@ -66,11 +62,9 @@ bool ReadByteRun1(ImgByteCursor& in, uint8_t* out, std::size_t length) {
 }
 
 bool ReadPlaneRow(ImgByteCursor& in, bool compressed, uint8_t* out, std::size_t length) {
-  if (compressed)
-    return ReadByteRun1(in, out, length);
+  if (compressed) return ReadByteRun1(in, out, length);
   const uint8_t* p = in.Take(length);
-  if (!p)
-    return false;
+  if (!p) return false;
   std::memcpy(out, p, length);
   return true;
 }
@@ -96,24 +90,20 @@ std::size_t MinimumBodySize(std::size_t rowBytes, std::size_t rows, bool compres
 }
 
 int DecodeBody(ImgByteCursor& in, const BitmapHeader& header, CImg* image) {
-  if (header.planes != kColourPlanes)
-    return IMG_UNSUPPORTED_BPP;
+  if (header.planes != kColourPlanes) return IMG_UNSUPPORTED_BPP;
   if (header.compression != kCompressionNone && header.compression != kCompressionByteRun1) {
     return IMG_UNKNOWN_VARIANT;
   }
-  if (const int sizeCheck = CheckImgSize(header.width, header.height))
-    return sizeCheck;
+  if (const int sizeCheck = CheckImgSize(header.width, header.height)) return sizeCheck;
   const std::size_t rowBytes = (header.width + 15u) / 16u * 2u;
   const std::size_t planesPerRow = kColourPlanes + (header.masking == kMaskingHasMask ? 1 : 0);
   const bool compressed = header.compression == kCompressionByteRun1;
   if (in.Remaining() < MinimumBodySize(rowBytes, planesPerRow * header.height, compressed))
     return IMG_INCORRECT_FORMAT;
-  if (!image->AllocatePixels(header.width, header.height))
-    return IMG_NO_BUFFER;
+  if (!image->AllocatePixels(header.width, header.height)) return IMG_NO_BUFFER;
 
   std::unique_ptr<uint8_t[]> planeRows(new (std::nothrow) uint8_t[planesPerRow * rowBytes]);
-  if (!planeRows)
-    return IMG_NO_BUFFER;
+  if (!planeRows) return IMG_NO_BUFFER;
   for (uint32_t y = 0; y < header.height; ++y) {
     for (std::size_t plane = 0; plane < planesPerRow; ++plane) {
       if (!ReadPlaneRow(in, compressed, planeRows.get() + plane * rowBytes, rowBytes)) {
@@ -129,15 +119,12 @@ int DecodeBody(ImgByteCursor& in, const BitmapHeader& header, CImg* image) {
 }  // namespace
 
 int CIffDecoder::Decode() {
-  if (!m_image)
-    return IMG_NO_INSTANCE;
+  if (!m_image) return IMG_NO_INSTANCE;
   const ImgBytes bytes(m_image->m_data.get(), m_image->m_dataSize);
   const uint8_t* form = bytes.At(0, 4);
-  if (!form || !IdIs(form, "FORM"))
-    return IMG_INCORRECT_FORMAT;
+  if (!form || !IdIs(form, "FORM")) return IMG_INCORRECT_FORMAT;
   std::size_t position = FindFormType(bytes);
-  if (position == 0)
-    return IMG_INCORRECT_FORMAT;
+  if (position == 0) return IMG_INCORRECT_FORMAT;
 
   BitmapHeader header;
   bool haveHeader = false;
@@ -148,19 +135,15 @@ int CIffDecoder::Decode() {
     const std::size_t start = position + 8;
     if (IdIs(id, "BMHD")) {
       const uint8_t* h = length >= kBitmapHeaderSize ? bytes.At(start, kBitmapHeaderSize) : nullptr;
-      if (!h)
-        return IMG_INCORRECT_FORMAT;
+      if (!h) return IMG_INCORRECT_FORMAT;
       header = {static_cast<uint16_t>(h[0] << 8 | h[1]), static_cast<uint16_t>(h[2] << 8 | h[3]),
                 h[8], h[9], h[10]};
-      if (header.planes < kMinPlanes)
-        return IMG_UNSUPPORTED_BPP;
+      if (header.planes < kMinPlanes) return IMG_UNSUPPORTED_BPP;
       haveHeader = true;
     } else if (IdIs(id, "BODY")) {
-      if (!haveHeader)
-        return IMG_INCORRECT_FORMAT;
+      if (!haveHeader) return IMG_INCORRECT_FORMAT;
       ImgByteCursor body(bytes, start, start + length);
-      if (const int result = DecodeBody(body, header, m_image))
-        return result;
+      if (const int result = DecodeBody(body, header, m_image)) return result;
       havePicture = true;
     }
     // Chunks of odd length carry one pad byte.

@@ -29,10 +29,8 @@ constexpr std::array<const char*, 14> kErrorTexts = {
 }  // namespace
 
 int GetErrorText(int code, const char** text) {
-  if (code < 0 || code >= static_cast<int>(kErrorTexts.size()))
-    return IMG_OUT_OF_RANGE;
-  if (text)
-    *text = kErrorTexts[static_cast<std::size_t>(code)];
+  if (code < 0 || code >= static_cast<int>(kErrorTexts.size())) return IMG_OUT_OF_RANGE;
+  if (text) *text = kErrorTexts[static_cast<std::size_t>(code)];
   return IMG_OK;
 }
 
@@ -53,14 +51,11 @@ int CImg::LoadFile(const char* path) {
 int CImg::LoadFile(const char* path, CImgFileSource& source) {
   m_data.reset();
   m_dataSize = 0;
-  if (!path)
-    return IMG_NULL_POINTER;
+  if (!path) return IMG_NULL_POINTER;
   const uint32_t size = source.GetSize(path);
-  if (size == 0)
-    return IMG_FILE_NOT_FOUND;
+  if (size == 0) return IMG_FILE_NOT_FOUND;
   std::unique_ptr<uint8_t[]> data = source.ReadFile(path);
-  if (!data)
-    return IMG_FILE_NOT_FOUND;
+  if (!data) return IMG_FILE_NOT_FOUND;
   m_data = std::move(data);
   m_dataSize = size;
   m_fileName = path;
@@ -87,8 +82,7 @@ void CImg::Destroy() {
 }
 
 int CheckImgSize(uint64_t width, uint64_t height) {
-  if (width == 0 || height == 0)
-    return IMG_INCORRECT_FORMAT;
+  if (width == 0 || height == 0) return IMG_INCORRECT_FORMAT;
   if (width > kImgMaxSide || height > kImgMaxSide || width * height > kImgMaxPixels) {
     return IMG_OUT_OF_RANGE;
   }
@@ -96,19 +90,16 @@ int CheckImgSize(uint64_t width, uint64_t height) {
 }
 
 uint32_t* CImg::AllocatePixels(uint32_t width, uint32_t height) {
-  if (CheckImgSize(width, height) != IMG_OK)
-    return nullptr;
+  if (CheckImgSize(width, height) != IMG_OK) return nullptr;
   std::unique_ptr<uint32_t[]> pixels(new (std::nothrow) uint32_t[std::size_t{width} * height]);
-  if (!pixels)
-    return nullptr;
+  if (!pixels) return nullptr;
   TakePixels(std::move(pixels), width, height, static_cast<int32_t>(width));
   return m_pixels;
 }
 
 void CImg::TakePixels(std::unique_ptr<uint32_t[]> pixels, uint32_t width, uint32_t height,
                       int32_t pitch) {
-  if (m_borrowedPixels)
-    m_ownedPixels.release();
+  if (m_borrowedPixels) m_ownedPixels.release();
   m_ownedPixels = std::move(pixels);
   m_pixels = m_ownedPixels.get();
   m_borrowedPixels = 0;
@@ -119,8 +110,7 @@ void CImg::TakePixels(std::unique_ptr<uint32_t[]> pixels, uint32_t width, uint32
 }
 
 void CImg::BorrowPixels(uint32_t* pixels, uint32_t width, uint32_t height, int32_t pitch) {
-  if (m_borrowedPixels)
-    m_ownedPixels.release();
+  if (m_borrowedPixels) m_ownedPixels.release();
   m_ownedPixels.reset();
   m_pixels = pixels;
   m_borrowedPixels = 1;

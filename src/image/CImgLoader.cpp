@@ -7,8 +7,7 @@
 #include "image/CTgaDecoder.h"
 
 int CImgLoader::Decode() {
-  if (!m_image)
-    return IMG_NO_INSTANCE;
+  if (!m_image) return IMG_NO_INSTANCE;
   switch (m_image->m_type) {
     case IMG_TYPE_BMP:
       return CBmpDecoder(m_image).Decode();

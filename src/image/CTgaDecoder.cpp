@@ -27,10 +27,8 @@ uint32_t TgaPixel(const uint8_t* p) {
 template <int Bytes>
 bool ReadRaw(ImgByteCursor& in, uint32_t* out, std::size_t count) {
   const uint8_t* p = in.Take(count * Bytes);
-  if (!p)
-    return false;
-  for (std::size_t i = 0; i < count; ++i, p += Bytes)
-    out[i] = TgaPixel<Bytes>(p);
+  if (!p) return false;
+  for (std::size_t i = 0; i < count; ++i, p += Bytes) out[i] = TgaPixel<Bytes>(p);
   return true;
 }
 
@@ -40,15 +38,13 @@ bool ReadRunLength(ImgByteCursor& in, uint32_t* out, std::size_t count) {
   std::size_t written = 0;
   while (written < count) {
     const uint8_t* header = in.Take(1);
-    if (!header)
-      return false;
+    if (!header) return false;
     const bool run = *header >= 128;
     const std::size_t length =
         std::min<std::size_t>(run ? *header - 127u : *header + 1u, count - written);
     if (run) {
       const uint8_t* p = in.Take(Bytes);
-      if (!p)
-        return false;
+      if (!p) return false;
       std::fill_n(out + written, length, TgaPixel<Bytes>(p));
     } else if (!ReadRaw<Bytes>(in, out + written, length)) {
       return false;
@@ -95,31 +91,25 @@ bool MayHoldPixels(const ImgBytes& bytes, std::size_t offset, std::size_t count,
 }  // namespace
 
 int CTgaDecoder::Decode() {
-  if (!m_image)
-    return IMG_NO_INSTANCE;
+  if (!m_image) return IMG_NO_INSTANCE;
   const ImgBytes bytes(m_image->m_data.get(), m_image->m_dataSize);
-  if (bytes.Size() < 20)
-    return IMG_INCORRECT_FORMAT;
+  if (bytes.Size() < 20) return IMG_INCORRECT_FORMAT;
   const uint8_t imageType = *bytes.U8(2);
   const uint16_t width = *bytes.U16Le(12);
   const uint16_t height = *bytes.U16Le(14);
   const uint8_t depth = *bytes.U8(16);
   const uint8_t descriptor = *bytes.U8(17);
-  if (depth != 16 && depth != 24 && depth != 32)
-    return IMG_UNSUPPORTED_BPP;
+  if (depth != 16 && depth != 24 && depth != 32) return IMG_UNSUPPORTED_BPP;
 
-  if (const int sizeCheck = CheckImgSize(width, height))
-    return sizeCheck;
+  if (const int sizeCheck = CheckImgSize(width, height)) return sizeCheck;
   const bool supported = imageType == kTypeTrueColor || imageType == kTypeRunLength;
   const bool runLength = imageType == kTypeRunLength;
   const std::size_t count = std::size_t{width} * height;
   const std::size_t offset = PixelDataOffset(bytes);
   if (supported && !MayHoldPixels(bytes, offset, count, depth / 8u, runLength))
     return IMG_INCORRECT_FORMAT;
-  if (!m_image->AllocatePixels(width, height))
-    return IMG_NO_BUFFER;
-  if (!supported)
-    return IMG_UNKNOWN_VARIANT;
+  if (!m_image->AllocatePixels(width, height)) return IMG_NO_BUFFER;
+  if (!supported) return IMG_UNKNOWN_VARIANT;
 
   ImgByteCursor in(bytes, offset, bytes.Size());
   bool ok = false;
@@ -134,10 +124,8 @@ int CTgaDecoder::Decode() {
       ok = ReadPixels<4>(in, runLength, m_image->m_pixels, count);
       break;
   }
-  if (!ok)
-    return IMG_INCORRECT_FORMAT;
+  if (!ok) return IMG_INCORRECT_FORMAT;
   // The file's first row is the bottom row unless the descriptor says top-left origin.
-  if (!(descriptor & kTopLeftOrigin))
-    ReverseRows(m_image);
+  if (!(descriptor & kTopLeftOrigin)) ReverseRows(m_image);
   return IMG_OK;
 }

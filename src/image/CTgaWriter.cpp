@@ -55,26 +55,20 @@ bool WriteBesideAndRename(const char* path, const uint8_t* data, uint32_t size) 
 }  // namespace
 
 int CTgaWriter::SaveTga(const char* path) {
-  if (!m_image)
-    return IMG_NO_INSTANCE;
-  if (!path)
-    return IMG_NULL_POINTER;
+  if (!m_image) return IMG_NO_INSTANCE;
+  if (!path) return IMG_NULL_POINTER;
   const CImg& image = *m_image;
-  if (image.m_format.formatId != kImgFormat32)
-    return IMG_UNSUPPORTED_BPP;
-  if (!image.m_pixels)
-    return IMG_NO_BUFFER;
+  if (image.m_format.formatId != kImgFormat32) return IMG_UNSUPPORTED_BPP;
+  if (!image.m_pixels) return IMG_NO_BUFFER;
   if (image.m_width == 0 || image.m_height == 0 || image.m_width > kMaxSide ||
       image.m_height > kMaxSide || image.m_pitch < 0 ||
       static_cast<uint32_t>(image.m_pitch) < image.m_width) {
     return IMG_OUT_OF_RANGE;
   }
   const uint64_t size = kHeaderSize + uint64_t{image.m_width} * image.m_height * 4;
-  if (size > 0xFFFFFFFFu)
-    return IMG_OUT_OF_RANGE;
+  if (size > 0xFFFFFFFFu) return IMG_OUT_OF_RANGE;
   std::unique_ptr<uint8_t[]> file(new (std::nothrow) uint8_t[size]);
-  if (!file)
-    return IMG_NO_BUFFER;
+  if (!file) return IMG_NO_BUFFER;
   PutHeader(file.get(), image);
   PutPixels(file.get() + kHeaderSize, image);
   return WriteBesideAndRename(path, file.get(), static_cast<uint32_t>(size)) ? IMG_OK

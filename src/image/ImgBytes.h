@@ -27,27 +27,23 @@ class ImgBytes {
   }
   std::optional<uint16_t> U16Le(std::size_t offset) const {
     const uint8_t* p = At(offset, 2);
-    if (!p)
-      return std::nullopt;
+    if (!p) return std::nullopt;
     return static_cast<uint16_t>(p[0] | p[1] << 8);
   }
   std::optional<uint32_t> U32Le(std::size_t offset) const {
     const uint8_t* p = At(offset, 4);
-    if (!p)
-      return std::nullopt;
+    if (!p) return std::nullopt;
     return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
            static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
   }
   std::optional<uint16_t> U16Be(std::size_t offset) const {
     const uint8_t* p = At(offset, 2);
-    if (!p)
-      return std::nullopt;
+    if (!p) return std::nullopt;
     return static_cast<uint16_t>(p[0] << 8 | p[1]);
   }
   std::optional<uint32_t> U32Be(std::size_t offset) const {
     const uint8_t* p = At(offset, 4);
-    if (!p)
-      return std::nullopt;
+    if (!p) return std::nullopt;
     return static_cast<uint32_t>(p[0]) << 24 | static_cast<uint32_t>(p[1]) << 16 |
            static_cast<uint32_t>(p[2]) << 8 | static_cast<uint32_t>(p[3]);
   }
@@ -69,8 +65,7 @@ class ImgByteCursor {
   std::size_t Remaining() const { return m_position < m_end ? m_end - m_position : 0; }
   // The next `count` bytes, or null when fewer remain before the end.
   const uint8_t* Take(std::size_t count) {
-    if (m_position > m_end || count > m_end - m_position)
-      return nullptr;
+    if (m_position > m_end || count > m_end - m_position) return nullptr;
     const uint8_t* p = m_bytes.At(m_position, count);
     m_position += count;
     return p;

@@ -22,17 +22,14 @@ void Place(Piece& piece, int x, int y) {
 // Cells over the whole area, each used at most once, chosen at random.
 void ArrangeInGrid(PuzzleRecord& puzzle, const Rect& area) {
   int n = 0;
-  for (const auto& group : puzzle.groups)
-    n += IsLoose(*group);
+  for (const auto& group : puzzle.groups) n += IsLoose(*group);
   // Cells beyond the random range could never be drawn; a puzzle file cannot hold so many.
-  if (n == 0 || n > kRandomMax + 1)
-    return;
+  if (n == 0 || n > kRandomMax + 1) return;
   const int columns = static_cast<int>(std::sqrt(static_cast<double>(4 * n / 3)));
   const int rows = n / columns + (n % columns != 0 ? 1 : 0);
   std::vector<bool> taken(static_cast<std::size_t>(n), false);
   for (const auto& group : puzzle.groups) {
-    if (!IsLoose(*group) || group->box != 0)
-      continue;
+    if (!IsLoose(*group) || group->box != 0) continue;
     int k = 0;
     do {
       k = NextRandom() % n;
@@ -54,17 +51,14 @@ void ArrangeAtEdge(Piece& piece, const Rect& area) {
   const int r2 = NextRandom();
   const int across = area.Width() - 3 * w;
   const int down = area.Height() - ih;
-  if (h2 <= 0)
-    return;
+  if (h2 <= 0) return;
   int x = 0, y = 0;
   if (e < 320 || (e >= 560 && e < 800)) {
-    if (across <= 0)
-      return;
+    if (across <= 0) return;
     x = w + r2 % across;
     y = e < 320 ? r1 % h2 : area.Height() - r1 % h2 - (iw - w) - h;
   } else {
-    if (down <= 0)
-      return;
+    if (down <= 0) return;
     y = r1 % down;
     x = e < 560 ? area.Width() - r2 % h2 - (iw - w) - h : r2 % h2;
   }
@@ -77,8 +71,7 @@ void ArrangeAtRandom(Piece& piece, const Rect& area) {
   const int r2 = NextRandom();
   const int down = area.Height() - piece.imageHeight;
   const int across = area.Width() - piece.imageWidth;
-  if (down <= 0 || across <= 0)
-    return;
+  if (down <= 0 || across <= 0) return;
   Place(piece, r2 % across + area.left, r1 % down + area.top);
 }
 
@@ -96,8 +89,7 @@ void ArrangePieces(PuzzleRecord& puzzle, const Rect& playArea, ArrangeKind kind)
     return;
   }
   for (const auto& group : puzzle.groups) {
-    if (!IsLoose(*group) || group->box != 0)
-      continue;
+    if (!IsLoose(*group) || group->box != 0) continue;
     if (kind == ArrangeKind::RandomAtEdge) {
       ArrangeAtEdge(*group->pieces.front(), area);
     } else {

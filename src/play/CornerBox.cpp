@@ -31,18 +31,15 @@ CornerBoxes MakeCornerBoxes(const Rect& client) {
 
 int BoxNumberAt(const CornerBoxes& boxes, ClientPoint point) {
   for (const CornerBox& box : boxes) {
-    if (box.VisibleRect().Contains(point.x, point.y))
-      return box.number;
+    if (box.VisibleRect().Contains(point.x, point.y)) return box.number;
   }
   return 0;
 }
 
 bool HandleClick(CornerBox& box, ClientPoint point, PlayEffects& effects) {
   bool hit = box.closedRect.Contains(point.x, point.y);
-  if (box.open)
-    hit = hit || box.InnerHandle().Contains(point.x, point.y);
-  if (!hit)
-    return false;
+  if (box.open) hit = hit || box.InnerHandle().Contains(point.x, point.y);
+  if (!hit) return false;
   box.open = !box.open;
   effects.Repaint(box.openRect);
   return true;
@@ -50,8 +47,7 @@ bool HandleClick(CornerBox& box, ClientPoint point, PlayEffects& effects) {
 
 bool OfferClickToBoxes(CornerBoxes& boxes, ClientPoint point, PlayEffects& effects) {
   for (CornerBox& box : boxes) {
-    if (HandleClick(box, point, effects))
-      return true;
+    if (HandleClick(box, point, effects)) return true;
   }
   return false;
 }
@@ -65,17 +61,14 @@ void HoverBoxes(CornerBoxes& boxes, ClientPoint point, PieceGroup& dragged, Play
       dragged.box = box.number;
       held = true;
       box.open = true;
-      if (!wasHighlighted)
-        effects.Repaint(box.VisibleRect());
+      if (!wasHighlighted) effects.Repaint(box.VisibleRect());
     } else {
       box.highlighted = false;
       // Repainted at every move, so an open box follows the drag over its edge.
-      if (box.open)
-        effects.Repaint(box.openRect);
+      if (box.open) effects.Repaint(box.openRect);
     }
   }
-  if (!held)
-    dragged.box = 0;
+  if (!held) dragged.box = 0;
 }
 
 void CloseAllBoxes(CornerBoxes& boxes) {

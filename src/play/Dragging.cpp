@@ -13,16 +13,14 @@ namespace {
 constexpr int kSparkleOffsetX = 16;
 
 CornerBox* BoxNumbered(PlayState& state, int number) {
-  if (number < 1 || number > kCornerBoxCount)
-    return nullptr;
+  if (number < 1 || number > kCornerBoxCount) return nullptr;
   return &state.boxes[static_cast<std::size_t>(number - 1)];
 }
 
 // Moves the dropped group back inside the client rectangle, or inside the open box it lies in.
 void LimitDrop(PlayState& state, PieceGroup& group) {
   const auto bounds = GroupBounds(&group);
-  if (!bounds)
-    return;
+  if (!bounds) return;
   const CornerBox* box = BoxNumbered(state, group.box);
   const Rect& limit = box != nullptr ? box->openRect : state.client;
   const Piece& first = *group.pieces.front();
@@ -44,10 +42,8 @@ void MoveGroup(PieceGroup& group, int dx, int dy) {
 
 void LeftButtonDown(PlayState& state, PuzzleRecord& puzzle, ClientPoint point,
                     PlayEffects& effects) {
-  if (state.mode != ViewMode::Play || state.flags.paused)
-    return;
-  if (OfferClickToBoxes(state.boxes, point, effects))
-    return;
+  if (state.mode != ViewMode::Play || state.flags.paused) return;
+  if (OfferClickToBoxes(state.boxes, point, effects)) return;
   const int boxNumber = BoxNumberAt(state.boxes, point);
   state.drag.lastPoint = point;
   state.drag.dragging = true;
@@ -60,16 +56,14 @@ void LeftButtonDown(PlayState& state, PuzzleRecord& puzzle, ClientPoint point,
   PieceGroup* group = puzzle.groups[static_cast<std::size_t>(hit.groupIndex)].get();
   puzzle.draggedGroup = group;
   BringToFront(puzzle, group);
-  if (CornerBox* box = BoxNumbered(state, boxNumber))
-    box->highlighted = true;
+  if (CornerBox* box = BoxNumbered(state, boxNumber)) box->highlighted = true;
   if (const auto bounds = GroupBounds(group)) {
     effects.Repaint(WithShadowRoom(*bounds).Intersected(state.playArea));
   }
 }
 
 void MouseMove(PlayState& state, PuzzleRecord& puzzle, ClientPoint point, PlayEffects& effects) {
-  if (state.mode != ViewMode::Play || !state.drag.dragging)
-    return;
+  if (state.mode != ViewMode::Play || !state.drag.dragging) return;
   if (PieceGroup* group = puzzle.draggedGroup) {
     HoverBoxes(state.boxes, point, *group, effects);
     const int dx = point.x - state.drag.lastPoint.x;
@@ -85,8 +79,7 @@ void MouseMove(PlayState& state, PuzzleRecord& puzzle, ClientPoint point, PlayEf
 }
 
 void LeftButtonUp(PlayState& state, PuzzleRecord& puzzle, ClientPoint point, PlayEffects& effects) {
-  if (state.mode != ViewMode::Play)
-    return;
+  if (state.mode != ViewMode::Play) return;
   if (TryJoin(state, puzzle, effects)) {
     effects.joinSound = true;
     state.sparkle.x = point.x + kSparkleOffsetX;
@@ -94,8 +87,7 @@ void LeftButtonUp(PlayState& state, PuzzleRecord& puzzle, ClientPoint point, Pla
   }
   if (PieceGroup* group = puzzle.draggedGroup) {
     LimitDrop(state, *group);
-    if (CornerBox* box = BoxNumbered(state, group->box))
-      box->highlighted = false;
+    if (CornerBox* box = BoxNumbered(state, group->box)) box->highlighted = false;
     puzzle.draggedGroup = nullptr;
     effects.Repaint(state.playArea);
   }

@@ -8,10 +8,8 @@ constexpr int kKeepInside = 32;
 // The shift along one axis: the near rule first, overridden by the far rule.
 int AxisShift(int low, int high, int limitLow, int limitHigh, int half) {
   int shift = 0;
-  if (high < limitLow + half + kKeepInside)
-    shift = limitLow + half + kKeepInside - high;
-  if (low > limitHigh - half - kKeepInside)
-    shift = limitHigh - half - kKeepInside - low;
+  if (high < limitLow + half + kKeepInside) shift = limitLow + half + kKeepInside - high;
+  if (low > limitHigh - half - kKeepInside) shift = limitHigh - half - kKeepInside - low;
   return shift;
 }
 

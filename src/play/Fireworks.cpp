@@ -34,8 +34,7 @@ void Launch(Firework& firework, bool initial, const Rect& playArea) {
     p.dead = false;
   }
   firework.relaunch = false;
-  if (initial)
-    firework.startDelay = NextRandom() % 3000;
+  if (initial) firework.startDelay = NextRandom() % 3000;
 }
 
 void MoveParticle(Particle& p, double dt) {
@@ -66,8 +65,7 @@ Fireworks MakeFireworks() {
 
 void LaunchFireworks(Fireworks& fireworks, bool initial, const Rect& playArea) {
   for (Firework& firework : fireworks) {
-    if (initial || firework.relaunch)
-      Launch(firework, initial, playArea);
+    if (initial || firework.relaunch) Launch(firework, initial, playArea);
   }
 }
 
@@ -96,8 +94,7 @@ void FireworksStep(Fireworks& fireworks, uint32_t dt, const Rect& playArea, Play
 
 int TakeParticleFrame(Particle& particle) {
   // Compared before truncating, so a frame value of any size is safe.
-  if (particle.frame < kLastParticleFrame + 1)
-    return static_cast<int>(particle.frame);
+  if (particle.frame < kLastParticleFrame + 1) return static_cast<int>(particle.frame);
   particle.dead = true;
   return 2;
 }

@@ -6,8 +6,7 @@
 #include "puzzle/Piece.h"
 
 std::optional<Rect> GroupBounds(const PieceGroup* group, bool usePrevious) {
-  if (group == nullptr || group->pieces.empty())
-    return std::nullopt;
+  if (group == nullptr || group->pieces.empty()) return std::nullopt;
   std::optional<Rect> bounds;
   for (const Piece* piece : group->pieces) {
     const int x = usePrevious ? piece->prevX : piece->x;

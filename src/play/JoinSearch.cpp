@@ -9,13 +9,11 @@
 std::optional<JoinMatch> FindJoinPlain(const PuzzleRecord& puzzle, const PieceGroup& dragged) {
   for (std::size_t g = 0; g < puzzle.groups.size(); ++g) {
     const PieceGroup& group = *puzzle.groups[g];
-    if (&group == &dragged || group.box != dragged.box)
-      continue;
+    if (&group == &dragged || group.box != dragged.box) continue;
     for (const Piece* moved : dragged.pieces) {
       for (const Piece* stationary : group.pieces) {
         const NeighbourFit fit = FitsNeighbour(*stationary, *moved);
-        if (fit.fits)
-          return JoinMatch{g, fit.dx, fit.dy};
+        if (fit.fits) return JoinMatch{g, fit.dx, fit.dy};
       }
     }
   }
@@ -28,8 +26,7 @@ std::optional<JoinMatch> FindJoinIndexed(const PuzzleRecord& puzzle, const Piece
     const PieceGroup& group = *puzzle.groups[g];
     return &group != &dragged && group.box == dragged.box;
   });
-  if (!built)
-    return FindJoinPlain(puzzle, dragged);
+  if (!built) return FindJoinPlain(puzzle, dragged);
 
   // The plain scan's order: group index first, then the moved piece, then the resting piece.
   using Key = std::tuple<std::size_t, std::size_t, std::size_t>;
@@ -41,11 +38,9 @@ std::optional<JoinMatch> FindJoinIndexed(const PuzzleRecord& puzzle, const Piece
     for (const auto& step : kNeighbours) {
       index.ForEachAt(moved.col + step[0], moved.row + step[1], [&](const auto& entry) {
         const Key key{entry.group, m, entry.indexInGroup};
-        if (best && key >= *best)
-          return;
+        if (best && key >= *best) return;
         const NeighbourFit fit = FitsNeighbour(*entry.piece, moved);
-        if (!fit.fits)
-          return;
+        if (!fit.fits) return;
         best = key;
         match = JoinMatch{entry.group, fit.dx, fit.dy};
       });

@@ -24,8 +24,7 @@ void MergeDragged(PuzzleRecord& puzzle, const JoinMatch& match) {
 }  // namespace
 
 bool TryJoin(PlayState& state, PuzzleRecord& puzzle, PlayEffects& effects, JoinSearch search) {
-  if (puzzle.draggedGroup == nullptr)
-    return false;
+  if (puzzle.draggedGroup == nullptr) return false;
   bool joined = false;
   while (const auto match = FindJoin(search, puzzle, *puzzle.draggedGroup)) {
     MergeDragged(puzzle, *match);
@@ -33,11 +32,9 @@ bool TryJoin(PlayState& state, PuzzleRecord& puzzle, PlayEffects& effects, JoinS
     joined = true;
   }
   const uint8_t percent = SolvedPercent(puzzle);
-  if (percent == puzzle.solvedPercent)
-    return joined;
+  if (percent == puzzle.solvedPercent) return joined;
   puzzle.solvedPercent = percent;
-  if (percent == 100)
-    CompletePuzzle(state, puzzle, effects);
+  if (percent == 100) CompletePuzzle(state, puzzle, effects);
   return joined;
 }
 

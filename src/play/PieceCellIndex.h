@@ -23,11 +23,9 @@ class PieceCellIndex {
   bool Build(const PuzzleRecord& puzzle, Accept accept) {
     entries_.clear();
     for (std::size_t g = 0; g < puzzle.groups.size(); ++g) {
-      if (!accept(g))
-        continue;
+      if (!accept(g)) continue;
       const auto& pieces = puzzle.groups[g]->pieces;
-      for (std::size_t i = 0; i < pieces.size(); ++i)
-        entries_.push_back({pieces[i], g, i, -1});
+      for (std::size_t i = 0; i < pieces.size(); ++i) entries_.push_back({pieces[i], g, i, -1});
     }
     return Link();
   }
@@ -35,8 +33,7 @@ class PieceCellIndex {
   // Calls f(entry) for every entry of cell (col, row); nothing for a cell outside the grid.
   template <typename F>
   void ForEachAt(int col, int row, F f) const {
-    if (col < 0 || row < 0 || col >= cols_ || row >= rows_)
-      return;
+    if (col < 0 || row < 0 || col >= cols_ || row >= rows_) return;
     for (int e = heads_[Cell(col, row)]; e >= 0; e = entries_[static_cast<std::size_t>(e)].next) {
       f(entries_[static_cast<std::size_t>(e)]);
     }

@@ -23,11 +23,9 @@ ClockReading ReadClock(uint64_t elapsedMs) {
 }
 
 bool AdvanceClock(PlayClock& clock, uint32_t dt, bool running) {
-  if (running)
-    clock.elapsedMs += dt;
+  if (running) clock.elapsedMs += dt;
   const ClockReading reading = ReadClock(clock.elapsedMs);
-  if (reading == clock.shown)
-    return false;
+  if (reading == clock.shown) return false;
   clock.shown = reading;
   return true;
 }

@@ -2,15 +2,13 @@
 #include "play/PlayControls.h"
 
 bool TogglePause(PlayState& state) {
-  if (state.mode == ViewMode::Celebration)
-    return false;
+  if (state.mode == ViewMode::Celebration) return false;
   state.flags.paused = !state.flags.paused;
   return true;
 }
 
 void ToggleGhost(PlayState& state, PlayEffects& effects) {
-  if (state.mode == ViewMode::Celebration)
-    return;
+  if (state.mode == ViewMode::Celebration) return;
   state.flags.ghost = !state.flags.ghost;
   effects.Repaint(state.playArea);
 }
@@ -26,8 +24,7 @@ bool PlayIdleStep(PlayState& state, const PuzzleRecord* puzzle, uint32_t now,
     case ViewMode::Play: {
       const bool solved = puzzle != nullptr && puzzle->solvedPercent == 100;
       const bool running = !solved && !state.flags.paused;
-      if (AdvanceClock(state.clock, dt, running))
-        effects.clockChanged = true;
+      if (AdvanceClock(state.clock, dt, running)) effects.clockChanged = true;
       SparkleStep(state.sparkle, dt, effects);
       return true;
     }

@@ -2,8 +2,7 @@
 #include "play/PlayEffects.h"
 
 void PlayEffects::Repaint(const Rect& rect) {
-  if (rect.IsEmpty())
-    return;
+  if (rect.IsEmpty()) return;
   steps.push_back({PlayStepKind::Repaint, rect});
 }
 
@@ -14,8 +13,7 @@ void PlayEffects::Celebrate() {
 std::vector<Rect> PlayEffects::RepaintRects() const {
   std::vector<Rect> rects;
   for (const PlayStep& step : steps) {
-    if (step.kind == PlayStepKind::Repaint)
-      rects.push_back(step.rect);
+    if (step.kind == PlayStepKind::Repaint) rects.push_back(step.rect);
   }
   return rects;
 }

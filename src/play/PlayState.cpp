@@ -8,8 +8,7 @@ void LayOutPlayField(PlayState& state, const Rect& client) {
 }
 
 void LoadPlayState(PlayState& state, const PuzzleRecord& puzzle, uint32_t now) {
-  for (std::size_t i = 0; i < state.boxes.size(); ++i)
-    state.boxes[i].open = puzzle.boxOpen[i] != 0;
+  for (std::size_t i = 0; i < state.boxes.size(); ++i) state.boxes[i].open = puzzle.boxOpen[i] != 0;
   state.flags.thumbnail = puzzle.thumbnailShown != 0;
   state.flags.ghost = puzzle.ghostShown != 0;
   StartClock(state.clock, {puzzle.hours, puzzle.minutes, puzzle.seconds}, now);

@@ -40,15 +40,13 @@ int64_t CountJoinedPairs(const PuzzleRecord& puzzle) {
 
 int64_t NeighbourPairCount(const PuzzleRecord& puzzle) {
   const int64_t cols = puzzle.cols, rows = puzzle.rows;
-  if (cols == 0 || rows == 0)
-    return 0;
+  if (cols == 0 || rows == 0) return 0;
   return rows * (cols - 1) + cols * (rows - 1);
 }
 
 uint8_t SolvedPercent(const PuzzleRecord& puzzle) {
   const int64_t total = NeighbourPairCount(puzzle);
-  if (total <= 0)
-    return 0;
+  if (total <= 0) return 0;
   const double percent =
       static_cast<double>(CountJoinedPairs(puzzle)) / static_cast<double>(total) * 100.0;
   return percent >= 100.0 ? 100 : static_cast<uint8_t>(percent);

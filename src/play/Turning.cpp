@@ -34,11 +34,9 @@ void TurnGroup(PieceGroup& group, const Piece& centre) {
 
 void RightButtonUp(PlayState& state, PuzzleRecord& puzzle, ClientPoint point,
                    PlayEffects& effects) {
-  if (state.mode != ViewMode::Play || puzzle.rotationOn == 0)
-    return;
+  if (state.mode != ViewMode::Play || puzzle.rotationOn == 0) return;
   const HitResult hit = HitTest(puzzle, point, BoxNumberAt(state.boxes, point));
-  if (!hit)
-    return;
+  if (!hit) return;
   PieceGroup* group = puzzle.groups[static_cast<std::size_t>(hit.groupIndex)].get();
   const auto old = GroupBounds(group);
   TurnGroup(*group, *hit.piece);

@@ -25,9 +25,13 @@ inline constexpr int kMaskSetCount = 8;
 inline constexpr int kEdgeMaskCount = 64;
 
 // Mask number 8 * maskSet + kind.
-constexpr int EdgeMaskNumber(int maskSet, int kind) { return 8 * maskSet + kind; }
+constexpr int EdgeMaskNumber(int maskSet, int kind) {
+  return 8 * maskSet + kind;
+}
 // The kind for a side (0 top, 1 right, 2 bottom, 3 left) and its tab value (1 tab, 0 hollow).
-constexpr int EdgeMaskKindFor(int side, int tab) { return tab == 1 ? side : side + 4; }
+constexpr int EdgeMaskKindFor(int side, int tab) {
+  return tab == 1 ? side : side + 4;
+}
 
 // A mask as black/white pixels. Top and bottom masks are (pieceSize + overlap) wide and overlap
 // high; left and right masks the other way round. Black means cut.

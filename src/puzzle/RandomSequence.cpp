@@ -8,7 +8,9 @@ uint32_t g_randomState = 1;
 
 }  // namespace
 
-void SeedRandom(uint32_t seed) { g_randomState = seed; }
+void SeedRandom(uint32_t seed) {
+  g_randomState = seed;
+}
 
 int NextRandom() {
   g_randomState = g_randomState * 214013u + 2531011u;

@@ -19,8 +19,7 @@ template <typename P>
 void FillRows(const SurfaceLock& lock, const Rect& rect, uint32_t pixel) {
   for (int y = rect.top; y < rect.bottom; ++y) {
     uint8_t* p = lock.Row(y) + rect.left * P::kBytes;
-    for (int x = rect.left; x < rect.right; ++x, p += P::kBytes)
-      P::Write(p, pixel);
+    for (int x = rect.left; x < rect.right; ++x, p += P::kBytes) P::Write(p, pixel);
   }
 }
 
@@ -77,8 +76,7 @@ class SourceRows {
  public:
   SourceRows(const ConstSurfaceLock& lock, const Rect& source, int bytesPerPixel, bool overlaps)
       : first_(lock.Row(source.top) + source.left * bytesPerPixel), pitch_(lock.pitch) {
-    if (!overlaps)
-      return;
+    if (!overlaps) return;
     const auto rowBytes = static_cast<std::size_t>(source.Width() * bytesPerPixel);
     staged_.resize(rowBytes * static_cast<std::size_t>(source.Height()));
     for (int row = 0; row < source.Height(); ++row) {
@@ -103,12 +101,10 @@ bool BltFast(Surface& dest, int x, int y, const Surface& src, const Rect& source
       !dest.Bounds().Contains(target)) {
     return false;
   }
-  if (key == BlitKey::Source && !src.ColourKey())
-    return false;
+  if (key == BlitKey::Source && !src.ColourKey()) return false;
   const ConstSurfaceLock s = src.Lock();
   const SurfaceLock d = dest.Lock();
-  if (!s || !d)
-    return false;
+  if (!s || !d) return false;
 
   const int bpp = src.Format().BytesPerPixel();
   const bool overlaps = &dest == &src && !target.Intersected(source).IsEmpty();
@@ -129,11 +125,9 @@ bool BltFast(Surface& dest, int x, int y, const Surface& src, const Rect& source
 }
 
 bool FillRect(Surface& dest, const Rect& rect, uint32_t pixel) {
-  if (rect.IsEmpty() || !dest.Bounds().Contains(rect))
-    return false;
+  if (rect.IsEmpty() || !dest.Bounds().Contains(rect)) return false;
   const SurfaceLock d = dest.Lock();
-  if (!d)
-    return false;
+  if (!d) return false;
   return DispatchDepth(dest.Format().BytesPerPixel(), [&](auto p) {
     FillRows<decltype(p)>(d, rect, pixel);
     return true;
@@ -147,8 +141,7 @@ bool StretchHalftone(Surface& dest, const Rect& target, const Surface& src, cons
   }
   const ConstSurfaceLock s = src.Lock();
   const SurfaceLock d = dest.Lock();
-  if (!s || !d)
-    return false;
+  if (!s || !d) return false;
   return DispatchDepth(dest.Format().BytesPerPixel(), [&](auto p) {
     StretchRows<decltype(p)>(d, target, s, source, src.Format());
     return true;

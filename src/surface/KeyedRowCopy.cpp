@@ -37,8 +37,7 @@ void Store(uint8_t* p, __m128i v) {
 // on an outline are blended with what the destination holds.
 void CopyKeyedBlock(uint8_t* dest, __m128i v, __m128i isKey) {
   const int keyBytes = _mm_movemask_epi8(isKey);
-  if (keyBytes == 0xFFFF)
-    return;
+  if (keyBytes == 0xFFFF) return;
   if (keyBytes != 0) {
     v = _mm_or_si128(_mm_and_si128(isKey, Load(dest)), _mm_andnot_si128(isKey, v));
   }
@@ -91,8 +90,7 @@ void CopyKeyedRow24(uint8_t* dest, const uint8_t* src, int count, uint32_t mask,
     uint32_t w[3];
     std::memcpy(w, src, sizeof w);
     const uint32_t x0 = w[0] ^ k0, x1 = w[1] ^ k1, x2 = w[2] ^ k2;
-    if ((x0 | x1 | x2) == 0)
-      continue;
+    if ((x0 | x1 | x2) == 0) continue;
     const bool noKey = (x0 & 0xFFFFFF) != 0 && ((x0 >> 24) | (x1 & 0xFFFF)) != 0 &&
                        ((x1 >> 16) | (x2 & 0xFF)) != 0 && (x2 >> 8) != 0;
     if (noKey) {

@@ -5,7 +5,9 @@
 
 namespace {
 
-int LowestSetBit(uint32_t mask) { return mask == 0 ? 0 : std::countr_zero(mask); }
+int LowestSetBit(uint32_t mask) {
+  return mask == 0 ? 0 : std::countr_zero(mask);
+}
 
 }  // namespace
 
@@ -27,10 +29,18 @@ PixelFormatInfo PixelFormatInfo::FromMasks(int bitsPerPixel, uint32_t red, uint3
   return f;
 }
 
-PixelFormatInfo PixelFormatInfo::Rgb555() { return FromMasks(16, 0x7C00, 0x03E0, 0x001F); }
-PixelFormatInfo PixelFormatInfo::Rgb565() { return FromMasks(16, 0xF800, 0x07E0, 0x001F); }
-PixelFormatInfo PixelFormatInfo::Rgb24() { return FromMasks(24, 0xFF0000, 0x00FF00, 0x0000FF); }
-PixelFormatInfo PixelFormatInfo::Rgb32() { return FromMasks(32, 0xFF0000, 0x00FF00, 0x0000FF); }
+PixelFormatInfo PixelFormatInfo::Rgb555() {
+  return FromMasks(16, 0x7C00, 0x03E0, 0x001F);
+}
+PixelFormatInfo PixelFormatInfo::Rgb565() {
+  return FromMasks(16, 0xF800, 0x07E0, 0x001F);
+}
+PixelFormatInfo PixelFormatInfo::Rgb24() {
+  return FromMasks(24, 0xFF0000, 0x00FF00, 0x0000FF);
+}
+PixelFormatInfo PixelFormatInfo::Rgb32() {
+  return FromMasks(32, 0xFF0000, 0x00FF00, 0x0000FF);
+}
 
 std::optional<PixelFormatInfo> PixelFormatInfo::FromName(std::string_view name) {
   if (name == "32") return Rgb32();

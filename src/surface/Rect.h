@@ -19,8 +19,7 @@ struct Rect {
     return x >= left && x < right && y >= top && y < bottom;
   }
   constexpr bool Contains(const Rect& other) const {
-    return other.left >= left && other.top >= top && other.right <= right &&
-           other.bottom <= bottom;
+    return other.left >= left && other.top >= top && other.right <= right && other.bottom <= bottom;
   }
   constexpr Rect Intersected(const Rect& other) const {
     return {std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),

@@ -20,7 +20,9 @@ int SurfacePitch(int width, const PixelFormatInfo& format) {
   return (bytes + 15) & ~15;
 }
 
-void Surface::FreeDeleter::operator()(uint8_t* p) const { std::free(p); }
+void Surface::FreeDeleter::operator()(uint8_t* p) const {
+  std::free(p);
+}
 
 Surface::Surface(int width, int height, const PixelFormatInfo& format, SurfaceMemory memory,
                  std::shared_ptr<DisplayMemoryState> display)
@@ -62,7 +64,9 @@ Surface::~Surface() {
   }
 }
 
-std::size_t Surface::ByteCount() const { return ByteSize(pitch_, height_); }
+std::size_t Surface::ByteCount() const {
+  return ByteSize(pitch_, height_);
+}
 
 bool Surface::TakeOwnPixels(bool keepContents) {
   auto* bytes = static_cast<uint8_t*>(std::malloc(ByteCount()));

@@ -23,14 +23,12 @@ uint32_t SurfaceDrawingContext::ToPixel(uint32_t rgb) const {
 
 void SurfaceDrawingContext::FillRect(const Rect& rect, uint32_t rgb) {
   const Rect clipped = rect.Intersected(surface_.Bounds());
-  if (!clipped.IsEmpty())
-    ::FillRect(surface_, clipped, ToPixel(rgb));
+  if (!clipped.IsEmpty()) ::FillRect(surface_, clipped, ToPixel(rgb));
 }
 
 void SurfaceDrawingContext::FrameRect(const Rect& rect, uint32_t rgb, int thickness) {
   const int t = std::max(0, std::min({thickness, rect.Width() / 2 + 1, rect.Height() / 2 + 1}));
-  if (t == 0 || rect.IsEmpty())
-    return;
+  if (t == 0 || rect.IsEmpty()) return;
   FillRect({rect.left, rect.top, rect.right, rect.top + t}, rgb);
   FillRect({rect.left, rect.bottom - t, rect.right, rect.bottom}, rgb);
   FillRect({rect.left, rect.top + t, rect.left + t, rect.bottom - t}, rgb);
@@ -38,8 +36,7 @@ void SurfaceDrawingContext::FrameRect(const Rect& rect, uint32_t rgb, int thickn
 }
 
 void SurfaceDrawingContext::DrawLine(int x0, int y0, int x1, int y1, uint32_t rgb) {
-  if (x0 != x1 && y0 != y1)
-    return;
+  if (x0 != x1 && y0 != y1) return;
   FillRect({std::min(x0, x1), std::min(y0, y1), std::max(x0, x1) + 1, std::max(y0, y1) + 1}, rgb);
 }
 
@@ -47,8 +44,7 @@ void SurfaceDrawingContext::DrawBitmap(int x, int y, const Bitmap& bitmap) {
   const Rect target =
       Rect::FromSize(x, y, bitmap.width, bitmap.height).Intersected(surface_.Bounds());
   const SurfaceLock lock = surface_.Lock();
-  if (target.IsEmpty() || !lock || !HasAllPixels(bitmap))
-    return;
+  if (target.IsEmpty() || !lock || !HasAllPixels(bitmap)) return;
   DispatchDepth(surface_.Format().BytesPerPixel(), [&](auto p) {
     using P = decltype(p);
     for (int row = target.top; row < target.bottom; ++row) {

@@ -18,8 +18,7 @@ class TempDir {
   }
   ~TempDir() {
     std::error_code ignored;
-    if (!path_.empty())
-      std::filesystem::remove_all(path_, ignored);
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
   }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
@@ -39,8 +38,7 @@ inline std::string ReadWholeFile(const std::string& path) {
 inline std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);
-  for (std::string line; std::getline(in, line);)
-    lines.push_back(line);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
 }
 

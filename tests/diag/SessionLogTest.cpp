@@ -135,8 +135,7 @@ TEST_F(SessionLogTest, DestroyingAnotherLogLeavesTheCurrentOne) {
 TEST_F(SessionLogTest, UnreadableLogIsAppendedToNotEmptied) {
   WriteFileOfSize(path, 200000);
   std::filesystem::permissions(path, std::filesystem::perms::owner_write);
-  if (std::ifstream(path).is_open())
-    GTEST_SKIP() << "running with rights that ignore modes";
+  if (std::ifstream(path).is_open()) GTEST_SKIP() << "running with rights that ignore modes";
   {
     SessionLog log(path);
     log.Open();

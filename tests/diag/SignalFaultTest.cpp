@@ -132,8 +132,7 @@ void ReportAndExit(int, siginfo_t* info, void* context) {
   static char text[kCrashReportCapacity];
   const std::size_t length =
       FormatCrashReport(FaultRecordFromSignal(*info, context), text, sizeof text);
-  if (write(STDERR_FILENO, text, length) < 0)
-    _exit(kReportedExit + 1);
+  if (write(STDERR_FILENO, text, length) < 0) _exit(kReportedExit + 1);
   _exit(kReportedExit);
 }
 

@@ -13,8 +13,7 @@ std::vector<uint8_t> MakeBmp(const TestPicture& picture, const BmpOptions& optio
       rows.U8(p).U8(p >> 8).U8(p >> 16);
     }
     if (fileRow + 1 < h || options.lastRowPadding) {
-      for (uint32_t i = 0; i < padding; ++i)
-        rows.U8(0xEE);
+      for (uint32_t i = 0; i < padding; ++i) rows.U8(0xEE);
     }
   }
   const uint32_t dataOffset = 14 + options.headerSize;
@@ -27,8 +26,7 @@ std::vector<uint8_t> MakeBmp(const TestPicture& picture, const BmpOptions& optio
     file.U32Le(w).U32Le(options.topDown ? 0u - h : h).U16Le(1).U16Le(options.bitCount);
     file.U32Le(options.compression).U32Le(static_cast<uint32_t>(rows.bytes.size()));
     file.U32Le(2835).U32Le(2835).U32Le(0).U32Le(0);
-    while (file.bytes.size() < dataOffset)
-      file.U8(0);
+    while (file.bytes.size() < dataOffset) file.U8(0);
   }
   return file.Bytes(rows.bytes).bytes;
 }

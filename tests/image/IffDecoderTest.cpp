@@ -81,8 +81,7 @@ TEST(IffDecoder, ByteRun1NoOpAndOverlongRuns) {
   // end) of 0xFF: every pixel ends up white.
   ByteWriter body;
   body.Text("BODY").U32Be(24 * 3);
-  for (int plane = 0; plane < 24; ++plane)
-    body.U8(128).U8(254).U8(0xFF);
+  for (int plane = 0; plane < 24; ++plane) body.U8(128).U8(254).U8(0xFF);
   ByteWriter chunks;
   chunks.Bytes(Bmhd(16, 1, 24, 1)).Bytes(body.bytes);
   CImg image;
@@ -174,8 +173,7 @@ TEST(IffDecoder, ShortBodiesClaimingLargePicturesAllocateNothing) {
   for (uint8_t compression : {0, 1}) {
     ByteWriter chunks;
     chunks.Bytes(Bmhd(30000, 2000, 24, compression)).Text("BODY").U32Be(200);
-    for (int i = 0; i < 100; ++i)
-      chunks.U8(129).U8(0);
+    for (int i = 0; i < 100; ++i) chunks.U8(129).U8(0);
     CImg image;
     EXPECT_EQ(DecodeBytes(image, IMG_TYPE_IFF, Form(chunks.bytes)), IMG_INCORRECT_FORMAT);
     EXPECT_EQ(image.m_pixels, nullptr);

@@ -26,8 +26,7 @@ std::vector<uint8_t> PlaneRow(const TestPicture& picture, uint32_t y, uint32_t p
 
 void Chunk(ByteWriter& out, const char* id, const std::vector<uint8_t>& data) {
   out.Text(id).U32Be(static_cast<uint32_t>(data.size())).Bytes(data);
-  if (data.size() % 2)
-    out.U8(0);
+  if (data.size() % 2) out.U8(0);
 }
 
 }  // namespace
@@ -37,8 +36,7 @@ std::vector<uint8_t> PackByteRun1(const std::vector<uint8_t>& row) {
   std::size_t i = 0;
   const auto runAt = [&row](std::size_t at) {
     std::size_t run = 1;
-    while (at + run < row.size() && run < 128 && row[at + run] == row[at])
-      ++run;
+    while (at + run < row.size() && run < 128 && row[at + run] == row[at]) ++run;
     return run;
   };
   while (i < row.size()) {
@@ -49,8 +47,7 @@ std::vector<uint8_t> PackByteRun1(const std::vector<uint8_t>& row) {
       continue;
     }
     std::size_t count = 1;
-    while (i + count < row.size() && count < 128 && runAt(i + count) < 3)
-      ++count;
+    while (i + count < row.size() && count < 128 && runAt(i + count) < 3) ++count;
     out.U8(static_cast<uint32_t>(count - 1));
     out.bytes.insert(out.bytes.end(), row.begin() + static_cast<std::ptrdiff_t>(i),
                      row.begin() + static_cast<std::ptrdiff_t>(i + count));

@@ -48,8 +48,7 @@ const ConvertCase kCases[] = {
 bool HaveConvert(const fs::path& dir) {
   const fs::path version = dir / "version.txt";
   const std::string command = "convert -version > '" + version.string() + "' 2>&1";
-  if (std::system(command.c_str()) != 0)
-    return false;
+  if (std::system(command.c_str()) != 0) return false;
   std::ifstream in(version);
   const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   return text.find("ImageMagick") != std::string::npos;
@@ -65,8 +64,7 @@ void WritePpm(const fs::path& path, const TestPicture& picture) {
 
 // The next header number of a PPM, past white space and comment lines.
 uint32_t PpmNumber(std::istream& in) {
-  while (in >> std::ws && in.peek() == '#')
-    in.ignore(1 << 20, '\n');
+  while (in >> std::ws && in.peek() == '#') in.ignore(1 << 20, '\n');
   uint32_t value = 0;
   in >> value;
   return value;
@@ -82,13 +80,11 @@ TestPicture ReadPpm(const fs::path& path) {
   picture.height = PpmNumber(in);
   const uint32_t maxval = PpmNumber(in);
   in.get();
-  if (magic != "P6" || maxval != 255 || !in)
-    return {};
+  if (magic != "P6" || maxval != 255 || !in) return {};
   picture.pixels.resize(std::size_t{picture.width} * picture.height);
   for (uint32_t& p : picture.pixels) {
     char rgb[3];
-    if (!in.read(rgb, 3))
-      return {};
+    if (!in.read(rgb, 3)) return {};
     p = static_cast<uint32_t>(static_cast<uint8_t>(rgb[0])) << 16 |
         static_cast<uint32_t>(static_cast<uint8_t>(rgb[1])) << 8 | static_cast<uint8_t>(rgb[2]);
   }
@@ -107,13 +103,11 @@ class ConvertTest : public Base {
     const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string("pavlemir-im-") + info->test_suite_name() + "-" + info->name();
     for (char& ch : name) {
-      if (ch == '/')
-        ch = '-';
+      if (ch == '/') ch = '-';
     }
     dir_ = fs::temp_directory_path() / name;
     fs::create_directories(dir_);
-    if (!HaveConvert(dir_))
-      GTEST_SKIP() << "ImageMagick's convert is not installed";
+    if (!HaveConvert(dir_)) GTEST_SKIP() << "ImageMagick's convert is not installed";
   }
   void TearDown() override { fs::remove_all(dir_); }
 

@@ -19,8 +19,7 @@ TestPicture MakeTestPicture(uint32_t width, uint32_t height, uint32_t seed) {
 
 std::vector<uint32_t> DecodedPixels(const CImg& image) {
   std::vector<uint32_t> pixels;
-  if (!image.m_pixels)
-    return pixels;
+  if (!image.m_pixels) return pixels;
   for (uint32_t y = 0; y < image.m_height; ++y) {
     const uint32_t* row = image.m_pixels + std::size_t{y} * static_cast<uint32_t>(image.m_pitch);
     pixels.insert(pixels.end(), row, row + image.m_width);

@@ -12,8 +12,7 @@ namespace {
 void MakeGrid(CImg& image, uint32_t width, uint32_t height, uint32_t base = 0x100000) {
   ASSERT_NE(image.AllocatePixels(width, height), nullptr);
   for (uint32_t y = 0; y < height; ++y) {
-    for (uint32_t x = 0; x < width; ++x)
-      image.m_pixels[y * width + x] = base | y << 8 | x;
+    for (uint32_t x = 0; x < width; ++x) image.m_pixels[y * width + x] = base | y << 8 | x;
   }
 }
 

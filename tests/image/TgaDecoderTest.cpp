@@ -91,8 +91,7 @@ TEST(TgaDecoder, PacketsReachingPastThePictureAreCut) {
   // A literal packet announcing 128 pixels with only the 3 the picture needs present.
   ByteWriter literal;
   literal.Bytes(Header(10, 3, 1, 24)).U8(127);
-  for (int i = 0; i < 9; ++i)
-    literal.U8(static_cast<uint32_t>(i));
+  for (int i = 0; i < 9; ++i) literal.U8(static_cast<uint32_t>(i));
   ASSERT_EQ(DecodeBytes(image, IMG_TYPE_TGA, literal.bytes), IMG_OK);
   EXPECT_EQ(DecodedPixels(image), (std::vector<uint32_t>{0x020100, 0x050403, 0x080706}));
 }
@@ -167,8 +166,7 @@ TEST(TgaDecoder, ShortFilesClaimingLargePicturesAllocateNothing) {
     ByteWriter file;
     // 30000 x 2000 run-length pixels need at least 468750 four-byte packets.
     file.Bytes(Header(type, 30000, 2000, 24));
-    for (int i = 0; i < 100; ++i)
-      file.U8(255).U8(1).U8(2).U8(3);
+    for (int i = 0; i < 100; ++i) file.U8(255).U8(1).U8(2).U8(3);
     CImg image;
     EXPECT_EQ(DecodeBytes(image, IMG_TYPE_TGA, file.bytes), IMG_INCORRECT_FORMAT) << int{type};
     EXPECT_EQ(image.m_pixels, nullptr);

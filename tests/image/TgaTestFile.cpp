@@ -12,16 +12,14 @@ std::vector<uint8_t> EncodePixel(uint32_t p, int depth) {
     out.U16Le(0x8000 | (r >> 3) << 10 | (g >> 3) << 5 | b >> 3);
   } else {
     out.U8(b).U8(g).U8(r);
-    if (depth == 32)
-      out.U8(0x80);
+    if (depth == 32) out.U8(0x80);
   }
   return out.bytes;
 }
 
 std::size_t RunAt(const std::vector<uint32_t>& pixels, std::size_t i) {
   std::size_t run = 1;
-  while (i + run < pixels.size() && run < 128 && pixels[i + run] == pixels[i])
-    ++run;
+  while (i + run < pixels.size() && run < 128 && pixels[i + run] == pixels[i]) ++run;
   return run;
 }
 
@@ -37,11 +35,9 @@ void EncodeRunLength(const std::vector<uint32_t>& pixels, int depth, ByteWriter&
       continue;
     }
     std::size_t count = 1;
-    while (i + count < pixels.size() && count < 128 && RunAt(pixels, i + count) < 2)
-      ++count;
+    while (i + count < pixels.size() && count < 128 && RunAt(pixels, i + count) < 2) ++count;
     out.U8(static_cast<uint32_t>(count - 1));
-    for (std::size_t k = 0; k < count; ++k)
-      out.Bytes(EncodePixel(pixels[i + k], depth));
+    for (std::size_t k = 0; k < count; ++k) out.Bytes(EncodePixel(pixels[i + k], depth));
     i += count;
   }
 }
@@ -56,10 +52,8 @@ std::vector<uint8_t> MakeTga(const TestPicture& picture, const TgaOptions& optio
   file.U16Le(0).U16Le(options.colourMapLength).U8(options.colourMapLength ? 24 : 0);
   file.U16Le(0).U16Le(0).U16Le(w).U16Le(h).U8(static_cast<uint32_t>(options.depth));
   file.U8((options.topLeft ? 0x20 : 0) | (options.depth == 32 ? 8 : 0));
-  for (int i = 0; i < options.idLength; ++i)
-    file.U8('I');
-  for (int i = 0; i < options.colourMapLength * 3; ++i)
-    file.U8(0x55);
+  for (int i = 0; i < options.idLength; ++i) file.U8('I');
+  for (int i = 0; i < options.colourMapLength * 3; ++i) file.U8(0x55);
 
   std::vector<uint32_t> fileOrder;
   for (uint32_t fileRow = 0; fileRow < h; ++fileRow) {
@@ -70,8 +64,7 @@ std::vector<uint8_t> MakeTga(const TestPicture& picture, const TgaOptions& optio
   if (options.runLength) {
     EncodeRunLength(fileOrder, options.depth, file);
   } else {
-    for (uint32_t p : fileOrder)
-      file.Bytes(EncodePixel(p, options.depth));
+    for (uint32_t p : fileOrder) file.Bytes(EncodePixel(p, options.depth));
   }
   return file.bytes;
 }
@@ -79,8 +72,7 @@ std::vector<uint8_t> MakeTga(const TestPicture& picture, const TgaOptions& optio
 std::vector<uint32_t> TgaExpected(const TestPicture& picture, int depth) {
   std::vector<uint32_t> expected = picture.pixels;
   if (depth == 16) {
-    for (uint32_t& p : expected)
-      p &= 0xF8F8F8;
+    for (uint32_t& p : expected) p &= 0xF8F8F8;
   }
   return expected;
 }

@@ -17,8 +17,7 @@ constexpr Rect kArea = {32, 64, 992, 736};
 
 std::set<std::pair<int, int>> Places(const PuzzleRecord& puzzle) {
   std::set<std::pair<int, int>> places;
-  for (const auto& piece : puzzle.pieces)
-    places.insert({piece->x, piece->y});
+  for (const auto& piece : puzzle.pieces) places.insert({piece->x, piece->y});
   return places;
 }
 
@@ -28,8 +27,7 @@ TEST(ArrangeGrid, TwelvePiecesFillFourColumnsAndThreeRows) {
   ArrangePieces(*puzzle, kPlayArea, ArrangeKind::Grid);
   std::set<std::pair<int, int>> expected;
   for (int row = 0; row < 3; ++row) {
-    for (int col = 0; col < 4; ++col)
-      expected.insert({32 + 240 * col, 64 + 224 * row});
+    for (int col = 0; col < 4; ++col) expected.insert({32 + 240 * col, 64 + 224 * row});
   }
   EXPECT_EQ(Places(*puzzle), expected);
   for (const auto& piece : puzzle->pieces) {

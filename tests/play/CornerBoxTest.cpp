@@ -31,8 +31,7 @@ TEST(CornerBoxLayout, OpenBoxesTileThePlayField) {
     for (int y = client.top - 1; y <= client.bottom; y += 3) {
       for (int x = client.left - 1; x <= client.right; x += 3) {
         int holders = 0;
-        for (const CornerBox& box : boxes)
-          holders += box.openRect.Contains(x, y);
+        for (const CornerBox& box : boxes) holders += box.openRect.Contains(x, y);
         const bool inField =
             x >= client.left && x < client.right && y >= client.top + 32 && y < client.bottom;
         ASSERT_EQ(holders, inField ? 1 : 0) << x << "," << y;

@@ -15,8 +15,7 @@ constexpr Rect kPlayArea = {0, 32, 1024, 768};
 std::vector<int> Draws(uint32_t seed, int count) {
   SeedRandom(seed);
   std::vector<int> draws;
-  for (int i = 0; i < count; ++i)
-    draws.push_back(NextRandom());
+  for (int i = 0; i < count; ++i) draws.push_back(NextRandom());
   return draws;
 }
 
@@ -54,15 +53,13 @@ TEST(Fireworks, AnInitialLaunchDrawsInItsOrder) {
     EXPECT_FALSE(p.dead);
   }
   EXPECT_EQ(first.startDelay, r.back() % 3000);
-  for (const Firework& firework : fireworks)
-    EXPECT_FALSE(firework.relaunch);
+  for (const Firework& firework : fireworks) EXPECT_FALSE(firework.relaunch);
 }
 
 TEST(Fireworks, ParticlesFallSlowAndShowEightFramesThenDie) {
   Fireworks fireworks;
   LaunchFireworks(fireworks, true, kPlayArea);
-  for (Firework& firework : fireworks)
-    firework.startDelay = 0;
+  for (Firework& firework : fireworks) firework.startDelay = 0;
   Particle& p = fireworks[0].particles[0];
   p.vx = 0.1f, p.vy = 0.0f, p.frame = 0, p.frameRate = 0.01f;
   const float x0 = p.x;
@@ -111,8 +108,7 @@ TEST(Fireworks, ADelayedBurstWaitsAndASpentBurstRelaunchesAtOnce) {
   LaunchFireworks(fireworks, true, kPlayArea);
   fireworks[0].startDelay = 0;
   fireworks[1].startDelay = 50;
-  for (Particle& p : fireworks[0].particles)
-    p.dead = true;
+  for (Particle& p : fireworks[0].particles) p.dead = true;
   const float x1 = fireworks[1].particles[0].x;
   const Particle* reused = fireworks[0].particles.data();
   PlayEffects effects;
@@ -122,8 +118,7 @@ TEST(Fireworks, ADelayedBurstWaitsAndASpentBurstRelaunchesAtOnce) {
   EXPECT_FALSE(fireworks[0].relaunch);
   EXPECT_EQ(fireworks[0].startDelay, 0);
   EXPECT_EQ(fireworks[0].particles.data(), reused);
-  for (const Particle& p : fireworks[0].particles)
-    EXPECT_FALSE(p.dead);
+  for (const Particle& p : fireworks[0].particles) EXPECT_FALSE(p.dead);
   FireworksStep(fireworks, 30, kPlayArea, effects);
   EXPECT_TRUE(fireworks[1].Shows());
 }

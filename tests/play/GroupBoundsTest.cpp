@@ -13,8 +13,7 @@ TEST(GroupBounds, UnitesThePieceImagesNowOrBeforeTheLastMove) {
   PieceGroup group;
   EXPECT_FALSE(GroupBounds(&group));
   EXPECT_FALSE(GroupBounds(nullptr));
-  for (const auto& piece : puzzle->pieces)
-    group.pieces.push_back(piece.get());
+  for (const auto& piece : puzzle->pieces) group.pieces.push_back(piece.get());
   puzzle->pieces[0]->x = 50, puzzle->pieces[0]->y = 70;
   puzzle->pieces[1]->x = 10, puzzle->pieces[1]->y = 90;
   EXPECT_EQ(GroupBounds(&group), (Rect{10, 70, 74, 114}));

@@ -73,8 +73,7 @@ TEST_P(HitTestInFormat, ALostImageIsNotHit) {
 
 TEST_P(HitTestInFormat, OnlyGroupsOfTheBoxAtThePointAreHit) {
   auto puzzle = MakeTestPuzzle(&service, 2, 1);
-  for (const auto& piece : puzzle->pieces)
-    piece->x = 40, piece->y = 60;
+  for (const auto& piece : puzzle->pieces) piece->x = 40, piece->y = 60;
   puzzle->groups[0]->box = 1;  // the lower group is stored in box 1
   EXPECT_EQ(HitTest(*puzzle, {50, 70}, 0).piece, puzzle->pieces[1].get());
   EXPECT_EQ(HitTest(*puzzle, {50, 70}, 1).piece, puzzle->pieces[0].get());

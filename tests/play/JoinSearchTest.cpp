@@ -20,12 +20,10 @@ std::unique_ptr<PuzzleRecord> CrowdedGame(uint32_t seed) {
   for (const auto& piece : puzzle->pieces) {
     piece->x += 100 + below(25) - 12;
     piece->y += 100 + below(25) - 12;
-    if (below(4) == 0)
-      piece->rotation = 1 + below(3);
+    if (below(4) == 0) piece->rotation = 1 + below(3);
   }
   for (const auto& group : puzzle->groups) {
-    if (below(6) == 0)
-      group->box = 1 + below(2);
+    if (below(6) == 0) group->box = 1 + below(2);
   }
   std::shuffle(puzzle->groups.begin(), puzzle->groups.end(), random);
   return puzzle;
@@ -50,8 +48,7 @@ std::unique_ptr<PuzzleRecord> CrowdedGame(uint32_t seed) {
       }
     }
   }
-  if (a.solvedPercent != b.solvedPercent)
-    return ::testing::AssertionFailure() << "percent";
+  if (a.solvedPercent != b.solvedPercent) return ::testing::AssertionFailure() << "percent";
   return ::testing::AssertionSuccess();
 }
 

@@ -23,10 +23,8 @@ class Joining : public ::testing::Test {
     PieceGroup* target = GroupOf(*puzzle, &P(*ids.begin()));
     for (int id : ids) {
       PieceGroup* group = GroupOf(*puzzle, &P(id));
-      if (group == target)
-        continue;
-      for (Piece* piece : group->pieces)
-        target->pieces.push_back(piece);
+      if (group == target) continue;
+      for (Piece* piece : group->pieces) target->pieces.push_back(piece);
       std::erase_if(puzzle->groups, [&](const auto& g) { return g.get() == group; });
     }
   }
@@ -82,8 +80,7 @@ TEST_F(Joining, TurnedAssembliesStillFitInEveryDirection) {
         const int distance = std::abs(s->col - m->col) + std::abs(s->row - m->row);
         EXPECT_EQ(FitsNeighbour(*s, *m), (NeighbourFit{distance == 1, 0, 0}))
             << "turn " << turn << " " << s->id << "-" << m->id;
-        if (distance != 1)
-          continue;
+        if (distance != 1) continue;
         m->x += 9, m->y -= 9;
         EXPECT_EQ(FitsNeighbour(*s, *m), (NeighbourFit{true, 9, -9}));
         m->x -= 9, m->y += 9;
@@ -190,8 +187,7 @@ TEST_F(Joining, TheLastJoinCompletesThePuzzleAtItsHome) {
                                                   {PlayStepKind::Repaint, state.playArea}}));
   FollowSteps(state, effects);
   EXPECT_EQ(state.mode, ViewMode::Celebration);
-  for (const Firework& firework : state.fireworks)
-    EXPECT_FALSE(firework.relaunch);
+  for (const Firework& firework : state.fireworks) EXPECT_FALSE(firework.relaunch);
 
   // Dropping the finished picture again completes nothing more.
   effects = {};

@@ -18,16 +18,13 @@ bool OffTheBoxes(const PlayState& state, ClientPoint p) {
 std::optional<ClientPoint> VisiblePointOf(const PlayState& state, const PuzzleRecord& puzzle,
                                           const PieceGroup& group) {
   const auto index = GroupIndex(puzzle, &group);
-  if (!index)
-    return std::nullopt;
+  if (!index) return std::nullopt;
   for (const Piece* piece : group.pieces) {
     for (int y = 1; y < piece->imageHeight; y += 3) {
       for (int x = 1; x < piece->imageWidth; x += 3) {
         const ClientPoint p{piece->x + x, piece->y + y};
-        if (BoxNumberAt(state.boxes, p) != group.box)
-          continue;
-        if (HitTest(puzzle, p, group.box).groupIndex == static_cast<int>(*index))
-          return p;
+        if (BoxNumberAt(state.boxes, p) != group.box) continue;
+        if (HitTest(puzzle, p, group.box).groupIndex == static_cast<int>(*index)) return p;
       }
     }
   }
@@ -51,19 +48,15 @@ bool DropBeside(PlayState& state, PuzzleRecord& puzzle, Piece& moved, const Piec
   const PieceGroup* group = nullptr;
   for (const auto& g : puzzle.groups) {
     for (const Piece* p : g->pieces) {
-      if (p == &moved)
-        group = g.get();
+      if (p == &moved) group = g.get();
     }
   }
-  if (group == nullptr)
-    return false;
+  if (group == nullptr) return false;
   const auto grab = VisiblePointOf(state, puzzle, *group);
-  if (!grab)
-    return false;
+  if (!grab) return false;
   const ClientPoint place = PlaceBeside(moved, neighbour);
   const ClientPoint drop{grab->x + place.x + offX - moved.x, grab->y + place.y + offY - moved.y};
-  if (!OffTheBoxes(state, drop))
-    return false;
+  if (!OffTheBoxes(state, drop)) return false;
   LeftButtonDown(state, puzzle, *grab, effects);
   MouseMove(state, puzzle, drop, effects);
   LeftButtonUp(state, puzzle, drop, effects);
@@ -73,8 +66,7 @@ bool DropBeside(PlayState& state, PuzzleRecord& puzzle, Piece& moved, const Piec
 bool TurnOnce(PlayState& state, PuzzleRecord& puzzle, const PieceGroup& group,
               PlayEffects& effects) {
   const auto point = VisiblePointOf(state, puzzle, group);
-  if (!point)
-    return false;
+  if (!point) return false;
   RightButtonUp(state, puzzle, *point, effects);
   return true;
 }

@@ -22,8 +22,7 @@ struct Game {
       : puzzle(MakeTestPuzzle(&service, cols, rows, sizeChoice, rotationOn)), random(seed) {
     SeedRandom(seed);
     for (const auto& piece : puzzle->pieces) {
-      if (rotationOn)
-        piece->rotation = NextRandom() % 4;
+      if (rotationOn) piece->rotation = NextRandom() % 4;
     }
     ArrangePieces(*puzzle, state.playArea, ArrangeKind::Random);
   }
@@ -39,8 +38,7 @@ struct Game {
     const int steps[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
     const auto& step = steps[Below(4)];
     const int col = piece.col + step[0], row = piece.row + step[1];
-    if (col < 0 || row < 0 || col >= puzzle->cols || row >= puzzle->rows)
-      return nullptr;
+    if (col < 0 || row < 0 || col >= puzzle->cols || row >= puzzle->rows) return nullptr;
     const Piece* neighbour =
         puzzle->pieces[static_cast<std::size_t>(col + row * puzzle->cols)].get();
     return GroupOf(*puzzle, neighbour) == GroupOf(*puzzle, &piece) ? nullptr : neighbour;
@@ -121,11 +119,9 @@ TEST(RandomGames, NoOperationLosesOrDoublesAPiece) {
         }
       }
       game.After(effects);
-      if (HasFatalFailure())
-        return;
+      if (HasFatalFailure()) return;
       joins += static_cast<int>(groupsBefore - game.puzzle->groups.size());
-      for (const auto& group : game.puzzle->groups)
-        boxed += group->box != 0;
+      for (const auto& group : game.puzzle->groups) boxed += group->box != 0;
     }
     completed += game.state.mode == ViewMode::Celebration;
   }
@@ -144,22 +140,18 @@ TEST(RandomGames, DroppingBesideNeighboursSolvesThePuzzleOnce) {
     for (int tries = 0; tries < 2000; ++tries) {
       PieceGroup* tilted = nullptr;
       for (const auto& group : game.puzzle->groups) {
-        if (group->pieces.front()->rotation != 0)
-          tilted = group.get();
+        if (group->pieces.front()->rotation != 0) tilted = group.get();
       }
-      if (tilted == nullptr)
-        break;
+      if (tilted == nullptr) break;
       TurnOnce(game.state, *game.puzzle, *tilted, effects);
       game.After(effects);
-      if (HasFatalFailure())
-        return;
+      if (HasFatalFailure()) return;
     }
     int completions = 0;
     for (int tries = 0; tries < 20000 && game.state.mode == ViewMode::Play; ++tries) {
       Piece& piece = game.AnyPiece();
       const Piece* neighbour = game.LooseNeighbour(piece);
-      if (neighbour == nullptr)
-        continue;
+      if (neighbour == nullptr) continue;
       ASSERT_EQ(piece.rotation, 0);
       const std::size_t groupsBefore = game.puzzle->groups.size();
       if (!DropBeside(game.state, *game.puzzle, piece, *neighbour, game.Below(19) - 9,
@@ -168,8 +160,7 @@ TEST(RandomGames, DroppingBesideNeighboursSolvesThePuzzleOnce) {
       }
       EXPECT_TRUE(effects.joinSound);
       game.After(effects);
-      if (HasFatalFailure())
-        return;
+      if (HasFatalFailure()) return;
       ASSERT_LT(game.puzzle->groups.size(), groupsBefore);
       completions += game.puzzle->solvedPercent == 100;
     }

@@ -82,8 +82,7 @@ PlayState MakePlayState() {
     if (puzzle.groups[g]->pieces.empty()) {
       return ::testing::AssertionFailure() << "group " << g << " is empty";
     }
-    for (const Piece* piece : puzzle.groups[g]->pieces)
-      ++seen[piece];
+    for (const Piece* piece : puzzle.groups[g]->pieces) ++seen[piece];
   }
   if (seen.size() != puzzle.pieces.size()) {
     return ::testing::AssertionFailure()
@@ -114,16 +113,14 @@ PlayState MakePlayState() {
 
 void FollowSteps(PlayState& state, const PlayEffects& effects) {
   for (const PlayStep& step : effects.steps) {
-    if (step.kind == PlayStepKind::Celebrate)
-      EnterCelebration(state);
+    if (step.kind == PlayStepKind::Celebrate) EnterCelebration(state);
   }
 }
 
 PieceGroup* GroupOf(const PuzzleRecord& puzzle, const Piece* piece) {
   for (const auto& group : puzzle.groups) {
     for (const Piece* p : group->pieces) {
-      if (p == piece)
-        return group.get();
+      if (p == piece) return group.get();
     }
   }
   return nullptr;

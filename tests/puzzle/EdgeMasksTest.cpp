@@ -7,7 +7,9 @@
 
 namespace {
 
-int SetForSize(const PieceSizeChoice& c) { return c.maskSet; }
+int SetForSize(const PieceSizeChoice& c) {
+  return c.maskSet;
+}
 
 TEST(EdgeMasks, FirstMaskRowZero) {
   const EdgeMaskShape m = MakeEdgeMaskShape(0, kTopTab);
@@ -42,8 +44,8 @@ TEST(EdgeMasks, EveryMaskIsMirrorSymmetricAlongItsSide) {
       const bool horizontal = kind % 2 == 0;
       for (int y = 0; y < m.height; ++y) {
         for (int x = 0; x < m.width; ++x) {
-          const bool mirrored = horizontal ? m.IsBlack(m.width - 1 - x, y)
-                                           : m.IsBlack(x, m.height - 1 - y);
+          const bool mirrored =
+              horizontal ? m.IsBlack(m.width - 1 - x, y) : m.IsBlack(x, m.height - 1 - y);
           ASSERT_EQ(m.IsBlack(x, y), mirrored) << "set " << set << " kind " << kind;
         }
       }

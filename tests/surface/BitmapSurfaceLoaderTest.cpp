@@ -14,8 +14,7 @@ class FakeBitmaps final : public BitmapProvider {
  public:
   std::optional<Bitmap> Load(int resourceId) const override {
     const auto it = bitmaps.find(resourceId);
-    if (it == bitmaps.end())
-      return std::nullopt;
+    if (it == bitmaps.end()) return std::nullopt;
     return it->second;
   }
   std::map<int, Bitmap> bitmaps;
@@ -60,8 +59,7 @@ TEST_P(BitmapSurfaceLoaderEach, UnknownOrMalformedBitmapsGiveNone) {
   provider.bitmaps[1] = Bitmap{0, 4, {}};
   provider.bitmaps[2] = Bitmap{3, 3, std::vector<uint32_t>(8)};
   provider.bitmaps[3] = Bitmap{3, -3, std::vector<uint32_t>(9)};
-  for (int id : {1, 2, 3})
-    EXPECT_FALSE(LoadBitmapSurface(service, provider, id, false)) << id;
+  for (int id : {1, 2, 3}) EXPECT_FALSE(LoadBitmapSurface(service, provider, id, false)) << id;
 }
 
 TEST_P(BitmapSurfaceLoaderEach, DisplayMemoryFirstThenSystem) {

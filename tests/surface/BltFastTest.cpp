@@ -23,8 +23,7 @@ class BltFastEach : public FormatParam {
         const int sx = px - x + source.left, sy = py - y + source.top;
         if (source.Contains(sx, sy)) {
           const uint32_t v = ReadPixel(src, sx, sy);
-          if (!key || (v & mask) != (*key & mask))
-            expected = v;
+          if (!key || (v & mask) != (*key & mask)) expected = v;
         }
         ASSERT_EQ(ReadPixel(dest, px, py), expected) << "at " << px << "," << py;
       }
@@ -33,12 +32,9 @@ class BltFastEach : public FormatParam {
 
   // A format of the same depth but another layout where there is one, else another depth.
   PixelFormatInfo OtherFormat() const {
-    if (format == PixelFormatInfo::Rgb555())
-      return PixelFormatInfo::Rgb565();
-    if (format == PixelFormatInfo::Rgb565())
-      return PixelFormatInfo::Rgb555();
-    if (format == PixelFormatInfo::Rgb24())
-      return PixelFormatInfo::Rgb32();
+    if (format == PixelFormatInfo::Rgb555()) return PixelFormatInfo::Rgb565();
+    if (format == PixelFormatInfo::Rgb565()) return PixelFormatInfo::Rgb555();
+    if (format == PixelFormatInfo::Rgb24()) return PixelFormatInfo::Rgb32();
     return PixelFormatInfo::Rgb24();
   }
 };
@@ -46,8 +42,7 @@ class BltFastEach : public FormatParam {
 TEST_P(BltFastEach, PlainCopyIsExactIncludingSpareBits) {
   auto src = Make(37, 23, 1);
   // Spare bits are copied as they are by a plain copy.
-  for (int x = 0; x < 37; ++x)
-    WritePixel(*src, x, 6, ReadPixel(*src, x, 6) | SpareBits(format));
+  for (int x = 0; x < 37; ++x) WritePixel(*src, x, 6, ReadPixel(*src, x, 6) | SpareBits(format));
   // Odd widths leave padding at the end of each row: rows are a pitch apart, not a width.
   for (const auto& [x, y] : {std::pair{11, 9}, std::pair{50 - 29, 40 - 17}, std::pair{0, 0}}) {
     auto dest = Make(50, 40, 2);
@@ -162,8 +157,7 @@ TEST_P(BltFastEach, LostSurfacesRefuseUntilRestored) {
 TEST_P(BltFastEach, OverlappingCopyWithinOneSurface) {
   const auto makeKeyed = [this] {
     auto surface = Make(40, 30, 16);
-    for (int x = 0; x < 40; x += 3)
-      WritePixel(*surface, x, x % 30, 0);
+    for (int x = 0; x < 40; x += 3) WritePixel(*surface, x, x % 30, 0);
     surface->SetColourKey(0);
     return surface;
   };

@@ -19,8 +19,7 @@ class FormatParam : public ::testing::TestWithParam<const char*> {
   // A system-memory surface filled with a pattern that differs from pixel to pixel.
   std::unique_ptr<Surface> Make(int width, int height, uint32_t seed = 1) {
     auto surface = service.Create(width, height, SurfaceMemory::System);
-    if (surface)
-      FillPattern(*surface, seed);
+    if (surface) FillPattern(*surface, seed);
     return surface;
   }
 
@@ -39,8 +38,7 @@ inline uint32_t SpareBits(const PixelFormatInfo& format) {
 inline std::vector<uint32_t> Pixels(const Surface& surface) {
   std::vector<uint32_t> pixels;
   for (int y = 0; y < surface.Height(); ++y) {
-    for (int x = 0; x < surface.Width(); ++x)
-      pixels.push_back(ReadPixel(surface, x, y));
+    for (int x = 0; x < surface.Width(); ++x) pixels.push_back(ReadPixel(surface, x, y));
   }
   return pixels;
 }

@@ -15,8 +15,7 @@ void ReferenceKeyedCopy(Surface& dest, int x, int y, const Surface& src, const R
   for (int sy = source.top; sy < source.bottom; ++sy) {
     for (int sx = source.left; sx < source.right; ++sx) {
       const uint32_t v = ReadPixel(src, sx, sy);
-      if ((v & mask) != key)
-        WritePixel(dest, x + sx - source.left, y + sy - source.top, v);
+      if ((v & mask) != key) WritePixel(dest, x + sx - source.left, y + sy - source.top, v);
     }
   }
 }

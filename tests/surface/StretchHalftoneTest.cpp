@@ -27,8 +27,7 @@ TEST_P(StretchHalftoneEach, SameSizeCopiesTheColours) {
   auto dest = Make(13, 7, 2);
   ASSERT_TRUE(StretchHalftone(*dest, dest->Bounds(), *src, src->Bounds()));
   for (int y = 0; y < 7; ++y) {
-    for (int x = 0; x < 13; ++x)
-      ASSERT_EQ(ReadPixel(*dest, x, y), Colour(*src, x, y));
+    for (int x = 0; x < 13; ++x) ASSERT_EQ(ReadPixel(*dest, x, y), Colour(*src, x, y));
   }
 }
 
@@ -55,8 +54,7 @@ TEST_P(StretchHalftoneEach, DoublingRepeatsEachPixel) {
   auto dest = Make(10, 8, 6);
   ASSERT_TRUE(StretchHalftone(*dest, dest->Bounds(), *src, src->Bounds()));
   for (int y = 0; y < 8; ++y) {
-    for (int x = 0; x < 10; ++x)
-      ASSERT_EQ(ReadPixel(*dest, x, y), Colour(*src, x / 2, y / 2));
+    for (int x = 0; x < 10; ++x) ASSERT_EQ(ReadPixel(*dest, x, y), Colour(*src, x / 2, y / 2));
   }
 }
 
@@ -110,8 +108,7 @@ TEST_P(StretchHalftoneEach, OneColourStaysThatColourAtAnyRatio) {
   for (const auto& [w, h] : {std::pair{3, 11}, {40, 2}, {6, 6}}) {
     auto dest = Make(w, h);
     ASSERT_TRUE(StretchHalftone(*dest, dest->Bounds(), *src, src->Bounds()));
-    for (uint32_t v : Pixels(*dest))
-      ASSERT_EQ(v, pixel);
+    for (uint32_t v : Pixels(*dest)) ASSERT_EQ(v, pixel);
   }
 }
 
