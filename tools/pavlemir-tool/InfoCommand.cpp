@@ -40,8 +40,12 @@ void AddHeader(JsonFields& f, const PuzzleHeader& h) {
   f.Add("sizeChoice", h.sizeChoice);
   f.Add("rotationOn", h.rotationOn);
   f.Add("blackAndWhite", h.blackAndWhite);
-  f.Add("boxOpen", "[" + std::to_string(h.boxOpen[0]) + ", " + std::to_string(h.boxOpen[1]) + ", " +
-                       std::to_string(h.boxOpen[2]) + ", " + std::to_string(h.boxOpen[3]) + "]");
+  std::string boxes(1, '[');
+  for (std::size_t i = 0; i < h.boxOpen.size(); ++i) {
+    if (i > 0) boxes += ", ";
+    boxes += std::to_string(h.boxOpen[i]);
+  }
+  f.Add("boxOpen", boxes + "]");
   f.Add("ghostShown", h.ghostShown);
   f.Add("thumbnailShown", h.thumbnailShown);
   f.Add("thumbLeft", h.thumbLeft);

@@ -31,7 +31,8 @@ int RunJpeg(std::span<char*> args) {
   CImg image;
   const int result = LoadAndDecode(args[0], image);
   if (result != IMG_OK) return ReportResult(args[0], result);
-  return ReportResult(args[1], CJpegWriter(&image).SaveJpeg(args[1], 0, quality, 1));
+  const int saved = CJpegWriter(&image).SaveJpeg(args[1], 0, quality, 1);
+  return saved == IMG_OK ? 0 : ReportResult(args[1], saved);
 }
 
 const SubcommandRegistration kJpeg({"jpeg", "IN OUT.jpg [--quality Q]",

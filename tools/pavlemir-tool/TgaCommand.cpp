@@ -15,7 +15,8 @@ int RunTga(std::span<char*> args) {
   CImg image;
   const int result = LoadAndDecode(args[0], image);
   if (result != IMG_OK) return ReportResult(args[0], result);
-  return ReportResult(args[1], CTgaWriter(&image).SaveTga(args[1]));
+  const int saved = CTgaWriter(&image).SaveTga(args[1]);
+  return saved == IMG_OK ? 0 : ReportResult(args[1], saved);
 }
 
 const SubcommandRegistration kTga({"tga", "IN OUT.tga",
