@@ -8,11 +8,11 @@
 namespace {
 
 FlatBlockJpeg Grey(uint16_t width, uint16_t height) {
-  FlatBlockJpeg spec;
-  spec.width = width;
-  spec.height = height;
-  spec.components = 1;
-  return spec;
+  FlatBlockJpeg layout;
+  layout.width = width;
+  layout.height = height;
+  layout.components = 1;
+  return layout;
 }
 
 TEST(JpegSizeLimit, SidesUpToTheLimitDecode) {
@@ -32,9 +32,9 @@ TEST(JpegSizeLimit, LargerPicturesAreRefusedBeforeDecoding) {
   CImg image;
   ASSERT_EQ(DecodeJpegBytes(image, MakeFlatBlockJpeg(Grey(16, 16))), IMG_OK);
   for (const auto& [width, height] : sizes) {
-    FlatBlockJpeg spec = Grey(width, height);
-    spec.scanBytes = 4;
-    EXPECT_EQ(DecodeJpegBytes(image, MakeFlatBlockJpeg(spec)), IMG_OUT_OF_RANGE)
+    FlatBlockJpeg layout = Grey(width, height);
+    layout.scanBytes = 4;
+    EXPECT_EQ(DecodeJpegBytes(image, MakeFlatBlockJpeg(layout)), IMG_OUT_OF_RANGE)
         << width << " x " << height;
     EXPECT_EQ(image.m_width, 16u);
   }
@@ -45,22 +45,22 @@ TEST(JpegSizeLimit, LargerPicturesAreRefusedBeforeDecoding) {
 }
 
 TEST(JpegSizeLimit, TheLargestPixelCountDecodes) {
-  FlatBlockJpeg spec = Grey(8192, 8192);
+  FlatBlockJpeg layout = Grey(8192, 8192);
   CImg image;
-  ASSERT_EQ(DecodeJpegBytes(image, MakeFlatBlockJpeg(spec)), IMG_OK);
+  ASSERT_EQ(DecodeJpegBytes(image, MakeFlatBlockJpeg(layout)), IMG_OK);
   EXPECT_EQ(uint64_t{image.m_width} * image.m_height, kImgMaxPixels);
 }
 
 TEST(JpegScanLimit, FilesBeyondTheScanLimitAreRefused) {
-  FlatBlockJpeg spec = Grey(64, 64);
-  spec.progressive = true;
-  spec.scans = kJpegMaxScans;
+  FlatBlockJpeg layout = Grey(64, 64);
+  layout.progressive = true;
+  layout.scans = kJpegMaxScans;
   CImg image;
-  EXPECT_EQ(DecodeJpegBytes(image, MakeFlatBlockJpeg(spec)), IMG_OK);
-  spec.scans = kJpegMaxScans + 1;
-  EXPECT_EQ(DecodeJpegBytes(image, MakeFlatBlockJpeg(spec)), IMG_INCORRECT_FORMAT);
-  spec.scans = 10 * kJpegMaxScans;
-  EXPECT_EQ(DecodeJpegBytes(image, MakeFlatBlockJpeg(spec)), IMG_INCORRECT_FORMAT);
+  EXPECT_EQ(DecodeJpegBytes(image, MakeFlatBlockJpeg(layout)), IMG_OK);
+  layout.scans = kJpegMaxScans + 1;
+  EXPECT_EQ(DecodeJpegBytes(image, MakeFlatBlockJpeg(layout)), IMG_INCORRECT_FORMAT);
+  layout.scans = 10 * kJpegMaxScans;
+  EXPECT_EQ(DecodeJpegBytes(image, MakeFlatBlockJpeg(layout)), IMG_INCORRECT_FORMAT);
   EXPECT_EQ(image.m_width, 64u);
 }
 

@@ -58,18 +58,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct StreamCase {
   const char* name;
-  FlatBlockJpeg spec;
+  FlatBlockJpeg layout;
 };
 
-FlatBlockJpeg Spec(int components, int adobeTransform, bool progressive = false, int scans = 1) {
-  FlatBlockJpeg spec;
-  spec.width = 35;
-  spec.height = 21;
-  spec.components = components;
-  spec.adobeTransform = adobeTransform;
-  spec.progressive = progressive;
-  spec.scans = scans;
-  return spec;
+FlatBlockJpeg Layout(int components, int adobeTransform, bool progressive = false, int scans = 1) {
+  FlatBlockJpeg layout;
+  layout.width = 35;
+  layout.height = 21;
+  layout.components = components;
+  layout.adobeTransform = adobeTransform;
+  layout.progressive = progressive;
+  layout.scans = scans;
+  return layout;
 }
 
 void PrintTo(const StreamCase& c, std::ostream* out) {
@@ -80,16 +80,16 @@ class JpegFromStream : public testing::TestWithParam<StreamCase> {};
 
 TEST_P(JpegFromStream, DecodesLikeDjpeg) {
   if (!JpegToolsPresent()) GTEST_SKIP() << "djpeg is not installed";
-  ExpectDecodesLikeDjpeg(MakeFlatBlockJpeg(GetParam().spec));
+  ExpectDecodesLikeDjpeg(MakeFlatBlockJpeg(GetParam().layout));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     ColourSpaces, JpegFromStream,
-    testing::Values(StreamCase{"cmyk_adobe", Spec(4, 0)}, StreamCase{"cmyk_plain", Spec(4, -1)},
-                    StreamCase{"ycck", Spec(4, 2)}, StreamCase{"greyscale", Spec(1, -1)},
-                    StreamCase{"rgb_adobe", Spec(3, 0)}, StreamCase{"ycbcr", Spec(3, -1)},
-                    StreamCase{"progressive_cmyk", Spec(4, 0, true, 3)},
-                    StreamCase{"progressive_at_scan_limit", Spec(3, -1, true, kJpegMaxScans)}),
+    testing::Values(StreamCase{"cmyk_adobe", Layout(4, 0)}, StreamCase{"cmyk_plain", Layout(4, -1)},
+                    StreamCase{"ycck", Layout(4, 2)}, StreamCase{"greyscale", Layout(1, -1)},
+                    StreamCase{"rgb_adobe", Layout(3, 0)}, StreamCase{"ycbcr", Layout(3, -1)},
+                    StreamCase{"progressive_cmyk", Layout(4, 0, true, 3)},
+                    StreamCase{"progressive_at_scan_limit", Layout(3, -1, true, kJpegMaxScans)}),
     [](const testing::TestParamInfo<StreamCase>& param) { return param.param.name; });
 
 struct WriterCase {

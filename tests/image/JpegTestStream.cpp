@@ -74,47 +74,48 @@ void PutDc(BitWriter& bits, const std::array<Code, kDcCategories>& codes, int di
 
 // One scan over all components, interleaved: every block's DC difference, and in a baseline
 // file an end-of-block code (the single one-bit AC code 0) after it.
-std::vector<uint8_t> ScanData(const FlatBlockJpeg& spec) {
+std::vector<uint8_t> ScanData(const FlatBlockJpeg& layout) {
   const auto codes = DcCodes();
-  const int blocksWide = (spec.width + 7) / 8;
-  const int blocksHigh = (spec.height + 7) / 8;
-  std::vector<int> previous(static_cast<std::size_t>(spec.components), 0);
+  const int blocksWide = (layout.width + 7) / 8;
+  const int blocksHigh = (layout.height + 7) / 8;
+  std::vector<int> previous(static_cast<std::size_t>(layout.components), 0);
   BitWriter bits;
   for (int by = 0; by < blocksHigh; ++by) {
     for (int bx = 0; bx < blocksWide; ++bx) {
-      for (int c = 0; c < spec.components; ++c) {
+      for (int c = 0; c < layout.components; ++c) {
         const int dc = (Level(bx, by, c) - 128) * 8;
         PutDc(bits, codes, dc - previous[static_cast<std::size_t>(c)]);
         previous[static_cast<std::size_t>(c)] = dc;
-        if (!spec.progressive) bits.Put(0, 1);
+        if (!layout.progressive) bits.Put(0, 1);
       }
     }
   }
   return bits.Finish();
 }
 
-std::vector<uint8_t> FrameHeader(const FlatBlockJpeg& spec) {
+std::vector<uint8_t> FrameHeader(const FlatBlockJpeg& layout) {
   std::vector<uint8_t> body = {
-      static_cast<uint8_t>(spec.precision), static_cast<uint8_t>(spec.height >> 8),
-      static_cast<uint8_t>(spec.height),    static_cast<uint8_t>(spec.width >> 8),
-      static_cast<uint8_t>(spec.width),     static_cast<uint8_t>(spec.components)};
-  for (int c = 1; c <= spec.components; ++c)
+      static_cast<uint8_t>(layout.precision), static_cast<uint8_t>(layout.height >> 8),
+      static_cast<uint8_t>(layout.height),    static_cast<uint8_t>(layout.width >> 8),
+      static_cast<uint8_t>(layout.width),     static_cast<uint8_t>(layout.components)};
+  for (int c = 1; c <= layout.components; ++c)
     body.insert(body.end(), {static_cast<uint8_t>(c), 0x11, 0});
   return body;
 }
 
-std::vector<uint8_t> ScanHeader(const FlatBlockJpeg& spec) {
-  std::vector<uint8_t> body = {static_cast<uint8_t>(spec.components)};
-  for (int c = 1; c <= spec.components; ++c) body.insert(body.end(), {static_cast<uint8_t>(c), 0});
-  body.insert(body.end(), {0, static_cast<uint8_t>(spec.progressive ? 0 : 63), 0});
+std::vector<uint8_t> ScanHeader(const FlatBlockJpeg& layout) {
+  std::vector<uint8_t> body = {static_cast<uint8_t>(layout.components)};
+  for (int c = 1; c <= layout.components; ++c)
+    body.insert(body.end(), {static_cast<uint8_t>(c), 0});
+  body.insert(body.end(), {0, static_cast<uint8_t>(layout.progressive ? 0 : 63), 0});
   return body;
 }
 
-void PutTables(std::vector<uint8_t>& out, const FlatBlockJpeg& spec) {
-  if (spec.adobeTransform >= 0) {
+void PutTables(std::vector<uint8_t>& out, const FlatBlockJpeg& layout) {
+  if (layout.adobeTransform >= 0) {
     PutMarker(
         out, 0xEE,
-        {'A', 'd', 'o', 'b', 'e', 0, 100, 0, 0, 0, 0, static_cast<uint8_t>(spec.adobeTransform)});
+        {'A', 'd', 'o', 'b', 'e', 0, 100, 0, 0, 0, 0, static_cast<uint8_t>(layout.adobeTransform)});
   }
   std::vector<uint8_t> quantiser(65, 1);
   quantiser[0] = 0;
@@ -132,18 +133,18 @@ void PutTables(std::vector<uint8_t>& out, const FlatBlockJpeg& spec) {
 
 }  // namespace
 
-std::vector<uint8_t> MakeFlatBlockJpeg(const FlatBlockJpeg& spec) {
+std::vector<uint8_t> MakeFlatBlockJpeg(const FlatBlockJpeg& layout) {
   std::vector<uint8_t> out = {0xFF, 0xD8};
-  PutTables(out, spec);
-  PutMarker(out, spec.progressive ? 0xC2 : 0xC0, FrameHeader(spec));
-  if (spec.scanBytes >= 0) {
-    PutMarker(out, 0xDA, ScanHeader(spec));
-    out.resize(out.size() + static_cast<std::size_t>(spec.scanBytes), 0);
+  PutTables(out, layout);
+  PutMarker(out, layout.progressive ? 0xC2 : 0xC0, FrameHeader(layout));
+  if (layout.scanBytes >= 0) {
+    PutMarker(out, 0xDA, ScanHeader(layout));
+    out.resize(out.size() + static_cast<std::size_t>(layout.scanBytes), 0);
     return out;
   }
-  const std::vector<uint8_t> data = ScanData(spec);
-  for (int scan = 0; scan < (spec.progressive ? spec.scans : 1); ++scan) {
-    PutMarker(out, 0xDA, ScanHeader(spec));
+  const std::vector<uint8_t> data = ScanData(layout);
+  for (int scan = 0; scan < (layout.progressive ? layout.scans : 1); ++scan) {
+    PutMarker(out, 0xDA, ScanHeader(layout));
     out.insert(out.end(), data.begin(), data.end());
   }
   out.insert(out.end(), {0xFF, 0xD9});

@@ -22,4 +22,4 @@ struct FlatBlockJpeg {
   int scanBytes = -1;
 };
 
-std::vector<uint8_t> MakeFlatBlockJpeg(const FlatBlockJpeg& spec);
+std::vector<uint8_t> MakeFlatBlockJpeg(const FlatBlockJpeg& layout);
