@@ -9,21 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "support/BmpFileBuilder.h"
+#include "ToolRun.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteText(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 // The number after "key": in the JSON text; fails the test when the key is missing.
 long long JsonNumber(const std::string& json, const std::string& key) {
@@ -48,26 +38,14 @@ class LibraryCommands : public testing::Test {
   void TearDown() override { fs::remove_all(dir); }
 
   void WritePicture(const fs::path& path, int width, int height) {
-    fs::create_directories(path.parent_path());
     std::vector<uint32_t> pixels(static_cast<std::size_t>(width * height));
     for (std::size_t i = 0; i < pixels.size(); ++i)
       pixels[i] = static_cast<uint32_t>(i * 2654435761u) >> 8;
-    BmpLayout layout;
-    layout.width = width;
-    layout.height = height;
-    const std::vector<uint8_t> bmp = BuildBmp(layout, PackBmpRows(24, width, height, pixels));
-    WriteText(path, std::string(bmp.begin(), bmp.end()));
+    WriteBmp24File(path, width, height, pixels);
   }
 
   // Runs the tool; its standard output and error are in `out` and `err` afterwards.
-  int Run(const std::string& args) {
-    const std::string command = std::string(PAVLEMIR_TOOL) + " " + args + " >" +
-                                (dir / "out").string() + " 2>" + (dir / "err").string();
-    const int status = std::system(command.c_str());
-    out = ReadText(dir / "out");
-    err = ReadText(dir / "err");
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
+  int Run(const std::string& args) { return RunToolCapturing(dir, args, out, err); }
 
   fs::path dir;
   std::string out, err;

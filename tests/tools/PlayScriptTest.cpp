@@ -12,22 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "ToolRun.h"
 #include "puzzle/PieceSizeChoice.h"
-#include "support/BmpFileBuilder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteText(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 struct PieceState {
   int id = 0, col = 0, row = 0, x = 0, y = 0, rotation = 0;
@@ -107,7 +97,6 @@ class PlayScripts : public testing::Test {
   void TearDown() override { fs::remove_all(dir); }
 
   void WritePicture(const fs::path& path, int width, int height) {
-    fs::create_directories(path.parent_path());
     std::vector<uint32_t> pixels(static_cast<std::size_t>(width * height));
     for (int y = 0; y < height; ++y) {
       for (int x = 0; x < width; ++x) {
@@ -117,21 +106,10 @@ class PlayScripts : public testing::Test {
         pixels[static_cast<std::size_t>(y * width + x)] = r << 16 | g << 8 | b;
       }
     }
-    BmpLayout layout;
-    layout.width = width;
-    layout.height = height;
-    const std::vector<uint8_t> bmp = BuildBmp(layout, PackBmpRows(24, width, height, pixels));
-    WriteText(path, std::string(bmp.begin(), bmp.end()));
+    WriteBmp24File(path, width, height, pixels);
   }
 
-  int Tool(const std::string& args) {
-    const std::string command = std::string(PAVLEMIR_TOOL) + " " + args + " >" +
-                                (dir / "stdout").string() + " 2>" + (dir / "stderr").string();
-    const int status = std::system(command.c_str());
-    out = ReadText(dir / "stdout");
-    err = ReadText(dir / "stderr");
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
+  int Tool(const std::string& args) { return RunToolCapturing(dir, args, out, err); }
 
   // Runs a script of the scripts folder on the test's program folder.
   int Play(const std::string& script, const std::string& options = "") {
