@@ -14,7 +14,13 @@ void Game::LeftButtonDown(ClientPoint point) {
 }
 
 void Game::LeftButtonUp(ClientPoint point) {
-  if (openPuzzle_ == nullptr || state_.mode != ViewMode::Play) return;
+  if (openPuzzle_ == nullptr) return;
+  // A turn that completed the puzzle while the left button was down leaves the celebration
+  // holding the drag: it ends here, so the mouse is not kept captured.
+  if (state_.mode != ViewMode::Play) {
+    EndDrag();
+    return;
+  }
   PlayEffects effects;
   ::LeftButtonUp(state_, *openPuzzle_, point, effects);
   Apply(effects);

@@ -5,7 +5,7 @@
 #include "game/MessageProgress.h"
 #include "play/CornerBox.h"
 
-// A drag cut short by leaving: the group stays where the pointer took it.
+// A drag cut short by leaving or by the celebration: the group stays where the pointer took it.
 void Game::EndDrag() {
   if (openPuzzle_ == nullptr || !state_.drag.dragging) return;
   for (CornerBox& box : state_.boxes) box.highlighted = false;
