@@ -43,7 +43,8 @@ class Host {
 
   // The small message window centred on the view, shown and painted at once; with a progress
   // bar the game then moves the bar (range lower..upper, position), only when its filled width
-  // changes. Closing hides it.
+  // changes (its picture: PaintProgressBar of game/MessageWindow.h for
+  // MessageProgress::FilledWidth). Closing hides it.
   virtual void OpenMessageWindow(const std::string& text, bool withProgress) = 0;
   virtual void SetProgress(int lower, int upper, int position) = 0;
   virtual void CloseMessageWindow() = 0;
