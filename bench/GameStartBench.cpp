@@ -152,8 +152,9 @@ const ProgramFolder& SharedProgramFolder() {
 
 // The window system as far as a game start needs it: notes when the loading window opens and
 // closes and when the first frame is presented, and refuses every question.
-class BenchHost final : public Host {
+class BenchHost final : public NullHost {
  public:
+  BenchHost() : NullHost({kViewWidth, kViewHeight, 32}) {}
   void Reset() {
     windowOpened_.reset();
     windowClosed_.reset();
@@ -176,22 +177,7 @@ class BenchHost final : public Host {
   }
   void ShowMessage(const std::string&, MessageIcon) override { ++messages_; }
   void OpenMessageWindow(const std::string&, bool) override { windowOpened_ = Clock::now(); }
-  void SetProgress(int, int, int) override {}
   void CloseMessageWindow() override { windowClosed_ = Clock::now(); }
-  void SetSplashText(const std::string&) override {}
-  void ShowPauseWindow(bool) override {}
-  void ShowThumbnailWindow(bool) override {}
-  void SetThumbnailPicture(const Surface*, const Rect&, bool) override {}
-  void MoveThumbnailWindow(const WindowRect&) override {}
-  void CaptureMouse(bool) override {}
-  void ShowPopupMenu(PopupMenu, ClientPoint) override {}
-  void RunBackgroundDialog() override {}
-  void RepaintClock() override {}
-  void ShowGalleryControls(bool) override {}
-  uint32_t Milliseconds() override { return 0; }
-  DisplayMode CurrentDisplayMode() override { return {kViewWidth, kViewHeight, 32}; }
-  void PlayJoinSound() override {}
-  void Quit() override {}
 
  private:
   std::optional<Clock::time_point> windowOpened_;
@@ -219,7 +205,7 @@ std::unique_ptr<Game> GameAtGallery(BenchHost& host, SurfaceService& service,
                                     const BitmapProvider& bitmaps, const fs::path& root) {
   auto game = std::make_unique<Game>(
       host, service, bitmaps, GameSetup{root.string(), kViewWidth, kViewHeight, TileSettings{}});
-  game->Paint(Rect{0, 0, kViewWidth, kViewHeight});
+  game->Start();
   PuzzleLibrary& library = game->Library();
   if (library.packs.size() != 1 || library.packs[0]->puzzles.size() != 1) return nullptr;
   PuzzlePack* pack = library.packs[0].get();

@@ -31,26 +31,23 @@ Game::Game(Host& host, SurfaceService& service, const BitmapProvider& bitmaps, G
   state_.fireworks = MakeFireworks();
 }
 
-void Game::Paint(const Rect& rect) {
-  if (!resources_.backSurface) FirstPaint();
-  RedrawRect(rect);
-}
-
-void Game::FirstPaint() {
+void Game::Start() {
+  if (Started()) return;
   CreateBackSurface(resources_, service_, setup_.viewWidth, setup_.viewHeight);
   SplashProgress splash(host_);
   loadNotes_ = LoadPuzzlePacks(service_, setup_.programDir, library_, splash);
-  LayOutPlayField(state_, Rect{0, 0, setup_.viewWidth, setup_.viewHeight});
+  const Rect client{0, 0, setup_.viewWidth, setup_.viewHeight};
+  LayOutPlayField(state_, client);
+  gallery_ = LayOutGallery(client, setup_.scrollBarExtent);
+  UpdatePackScrollRange();
+  UpdatePuzzleScrollRange();
+  RedrawRect(client);
 }
 
 void Game::RedrawRect(const Rect& rect) {
-  Surface* back = resources_.backSurface.get();
-  if (back == nullptr) return;
+  if (!resources_.backSurface) return;
   if (state_.mode == ViewMode::Gallery) {
-    // The gallery's own painting draws over this background.
-    TileArea(*back, resources_.backgroundTile.get(), state_.client, rect);
-    const Rect shown = rect.Intersected(state_.client);
-    if (!shown.IsEmpty()) host_.Present(*back, shown);
+    RedrawGallery(rect);
     return;
   }
   const PaintContext context{service_, bitmaps_, setup_.background,

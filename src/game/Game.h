@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/GalleryLayout.h"
 #include "game/Host.h"
 #include "library/PackLoader.h"
 #include "library/PuzzlePack.h"
@@ -16,6 +17,7 @@
 #include "puzzle/EdgeMasks.h"
 #include "surface/BitmapProvider.h"
 #include "surface/SurfaceService.h"
+#include "surface/TextPainter.h"
 
 // The background of a first run, before the player chose one: blue, tinted texture 0.
 inline constexpr TileSettings kFirstRunBackground{0xA56D39, true, 0};
@@ -26,19 +28,31 @@ struct GameSetup {
   int viewWidth = 0;
   int viewHeight = 0;
   TileSettings background;
+  TextPainter* text = nullptr;  // the gallery's names and frames; none draws no text
+  int scrollBarExtent = 16;     // the thickness of the gallery's scroll bars
 };
 
-// One per run. Made at view creation (tiles, sprites, masks, fireworks); the first paint makes
-// the composed frame, loads the packs and lays out the play field. Every change of what is shown
-// ends in RedrawRect, which composes and presents through the host at once.
+// Whether a command can be chosen now, and whether its toggle is on (Pause, Ghost, Thumbnail).
+struct CommandState {
+  bool enabled = false;
+  bool checked = false;
+  bool operator==(const CommandState&) const = default;
+};
+
+// One per run. Made at view creation (tiles, sprites, masks, fireworks); Start makes the
+// composed frame, loads the packs and lays out the gallery and the play field. Every change of
+// what is shown ends in RedrawRect, which composes into the frame and asks the host to show it.
 class Game {
  public:
   Game(Host& host, SurfaceService& service, const BitmapProvider& bitmaps, GameSetup setup);
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
-  // The view's paint message: the first one makes the frame and loads the packs.
-  void Paint(const Rect& rect);
+  // Called once, with the start-up window shown: the composed frame, the packs loaded (their
+  // progress on the start-up window), the gallery laid out with its scroll ranges, the first
+  // frame composed and presented.
+  void Start();
+  bool Started() const { return resources_.backSurface != nullptr; }
   void RedrawRect(const Rect& rect);
 
   // Mouse and keys, in view client coordinates.
@@ -53,6 +67,17 @@ class Game {
   bool Command(int id);
   // The idle step; true while it wants to be called again.
   bool Idle();
+  CommandState QueryCommand(int id) const;
+
+  // A gallery scroll bar's scroll code (the track position for ThumbTrack), and the mouse wheel
+  // over the gallery: each step of `lines` (positive towards the top or left) scrolls the bar
+  // of the area under the point as a line code does.
+  void Scroll(GalleryBar bar, ScrollCode code, int trackPosition = 0);
+  void Wheel(ClientPoint at, int lines);
+  const GalleryLayout& Layout() const { return gallery_; }
+  const ScrollBarState& ScrollBar(GalleryBar bar) const {
+    return bar == GalleryBar::Packs ? packsBar_ : puzzlesBar_;
+  }
 
   // The thumbnail window was moved or resized by the player: kept in the open puzzle.
   void ThumbnailPlaced(const WindowRect& rect);
@@ -75,8 +100,13 @@ class Game {
   const std::vector<PackLoadNote>& LoadNotes() const { return loadNotes_; }
 
  private:
-  void FirstPaint();
   void Apply(PlayEffects& effects);
+  // The gallery: painting a rectangle (restoring lost surfaces) and presenting it, the scroll
+  // ranges, and the left button.
+  void RedrawGallery(const Rect& rect);
+  void UpdatePuzzleScrollRange();
+  void UpdatePackScrollRange();
+  void GalleryLeftButtonDown(ClientPoint point);
   void OnPlay();
   void OnScatter();
   bool GalleryCommand(int id);
@@ -98,6 +128,9 @@ class Game {
   PuzzleLibrary library_;
   PuzzleRecord* openPuzzle_ = nullptr;
   std::vector<PackLoadNote> loadNotes_;
+  GalleryLayout gallery_;
+  ScrollBarState packsBar_;
+  ScrollBarState puzzlesBar_;
   int sourceWidth_ = 0;  // the last loaded picture, before fitting
   int sourceHeight_ = 0;
   int gridPieceCount_ = 0;

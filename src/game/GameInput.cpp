@@ -107,6 +107,43 @@ bool Game::PlayCommand(int id) {
   return true;
 }
 
+CommandState Game::QueryCommand(int id) const {
+  const bool playing = state_.mode == ViewMode::Play;
+  const bool celebrating = state_.mode == ViewMode::Celebration;
+  const PuzzlePack* pack = library_.currentPack;
+  const bool selected = pack != nullptr && pack->currentPuzzle != nullptr;
+  switch (id) {
+    case kPlayCommand:
+    case kScatterCommand:
+    case kModifyCommand:
+      return {state_.mode == ViewMode::Gallery && selected, false};
+    case kRenameCommand:
+    case kRemoveCommand:
+      return {state_.mode == ViewMode::Gallery && selected && pack->isUserPack, false};
+    case kCreateCommand:
+      return {state_.mode == ViewMode::Gallery, false};
+    case kAboutCommand:
+    case kExitCommand:
+      return {true, false};
+    case kOptionsCommand:
+      return {!celebrating && resources_.backgroundTile != nullptr, false};
+    case kPauseCommand:
+      return {playing, state_.flags.paused};
+    case kGhostCommand:
+      return {playing, state_.flags.ghost};
+    case kThumbnailCommand:
+      return {playing || celebrating, state_.flags.thumbnail};
+    case kArrangeGridCommand:
+    case kArrangeEdgeCommand:
+    case kArrangeRandomCommand:
+      return {playing, false};
+    case kBackCommand:
+      return {playing || celebrating, false};
+    default:
+      return {};
+  }
+}
+
 bool Game::Idle() {
   PlayEffects effects;
   const bool again = PlayIdleStep(state_, openPuzzle_, host_.Milliseconds(), effects);

@@ -129,4 +129,5 @@ void Game::EnterPlay(PuzzleRecord& puzzle) {
   state_.mode = ViewMode::Play;
   host_.ShowGalleryControls(false);
   RedrawRect(state_.playArea);
+  host_.StartIdle();
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "game/GalleryLayout.h"
 #include "play/ClientPoint.h"
 #include "surface/Rect.h"
 #include "surface/Surface.h"
@@ -29,11 +30,17 @@ struct WindowRect {
   bool operator==(const WindowRect&) const = default;
 };
 
+// Calls into the game while the host runs a modal loop (a message box, a popup menu, a dialog):
+// the host delivers only idle steps and the paints of its own windows, never mouse, key or
+// command input to the game, so a handler that asked a question is never entered again before
+// it returns. Everything the game draws meanwhile goes through Present, which only asks for an
+// update; nothing is composed from inside a paint.
 class Host {
  public:
   virtual ~Host() = default;
 
-  // Shows `rect` (view client coordinates) of the composed frame now.
+  // The composed pixels of `rect` (view client coordinates) changed: the host shows them from
+  // `backSurface` at its next paint. The game composes before it calls this.
   virtual void Present(const Surface& backSurface, const Rect& rect) = 0;
 
   // A message box captioned with the program's title: a question with Yes and No (true for
@@ -74,6 +81,11 @@ class Host {
   virtual void RepaintClock() = 0;
   // The gallery's scroll bars and side panel shown and the play toolbar hidden, or the reverse.
   virtual void ShowGalleryControls(bool shown) = 0;
+  // A gallery scroll bar's range, position and enabled state, whenever the game changes one.
+  virtual void SetScrollBar(GalleryBar bar, const ScrollBarState& state) = 0;
+  // The game wants its idle step again (a game started): the host calls Game::Idle about every
+  // 16 ms until it answers false.
+  virtual void StartIdle() = 0;
 
   // The steady millisecond clock, in 32 bits (it wraps).
   virtual uint32_t Milliseconds() = 0;

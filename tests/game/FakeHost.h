@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "game/Host.h"
+#include "game/NullHost.h"
 
 // One call on the message window, in the order the game made them.
 struct MessageWindowCall {
@@ -41,8 +41,9 @@ struct PopupCall {
 
 // A settable clock, a queue of Yes/No answers (a question without a queued answer fails the
 // test and is answered No), and a record of everything shown.
-class FakeHost final : public Host {
+class FakeHost final : public NullHost {
  public:
+  FakeHost() { now = 1000; }
   void Present(const Surface& backSurface, const Rect& rect) override;
   bool AskYesNo(const std::string& text) override;
   void ShowMessage(const std::string& text, MessageIcon icon) override;
@@ -59,8 +60,10 @@ class FakeHost final : public Host {
   void RunBackgroundDialog() override { ++backgroundDialogs; }
   void RepaintClock() override { ++clockRepaints; }
   void ShowGalleryControls(bool shown) override { galleryControls = shown; }
-  uint32_t Milliseconds() override { return now; }
-  DisplayMode CurrentDisplayMode() override { return display; }
+  void SetScrollBar(GalleryBar bar, const ScrollBarState& state) override {
+    (bar == GalleryBar::Packs ? packsBar : puzzlesBar) = state;
+  }
+  void StartIdle() override { ++idleStarts; }
   void PlayJoinSound() override { ++joinSounds; }
   void Quit() override { ++quits; }
 
@@ -72,9 +75,7 @@ class FakeHost final : public Host {
   // Forgets what was recorded (the script and the clock stay).
   void ClearRecords();
 
-  // The script.
-  uint32_t now = 1000;
-  DisplayMode display{1024, 768, 32};
+  // The script (and `now` and `display` of the null host).
   std::deque<bool> answers;
 
   // The records.
@@ -96,4 +97,7 @@ class FakeHost final : public Host {
   std::optional<bool> galleryControls;
   int joinSounds = 0;
   int quits = 0;
+  ScrollBarState packsBar;
+  ScrollBarState puzzlesBar;
+  int idleStarts = 0;
 };

@@ -41,7 +41,7 @@ void GameHarness::OpenGame(int puzzleIndex) {
   SeedRandom(4242);
   game_ = std::make_unique<Game>(host, service, bitmaps,
                                  GameSetup{dir_.string(), kViewWidth, kViewHeight, TileSettings{}});
-  game_->Paint(Rect{0, 0, kViewWidth, kViewHeight});
+  game_->Start();
   game_->SelectPuzzle(&Pack(), &Puzzle(puzzleIndex));
 }
 

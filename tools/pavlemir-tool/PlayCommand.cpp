@@ -154,7 +154,7 @@ int RunPlay(std::span<char*> args) {
   const std::string root = fs::absolute(parsed.root, error).string();
   Game game(host, service, bitmaps,
             GameSetup{root, *parsed.viewWidth, parsed.viewHeight, kFirstRunBackground});
-  game.Paint(Rect{0, 0, *parsed.viewWidth, parsed.viewHeight});
+  game.Start();
   PlayContext context{game, host, parsed.out, parsed.seed};
   return RunScript(parsed.script ? file : std::cin, context);
 }

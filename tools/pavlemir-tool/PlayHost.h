@@ -6,44 +6,25 @@
 #include <deque>
 #include <string>
 
-#include "game/Host.h"
+#include "game/NullHost.h"
 
 // Stands in for the window system. Windows, menus and presented frames are ignored;
 // a question with no queued answer is remembered so the script line that caused it can fail.
-class PlayHost final : public Host {
+class PlayHost final : public NullHost {
  public:
-  explicit PlayHost(DisplayMode display) : display_(display) {}
+  explicit PlayHost(DisplayMode display) : NullHost(display) {}
 
   void QueueAnswer(bool yes) { answers_.push_back(yes); }
-  void AdvanceClock(uint32_t ms) { now_ += ms; }
+  void AdvanceClock(uint32_t ms) { now += ms; }
   // The question asked without an answer since the last call, or "" when there was none.
   std::string TakeUnansweredQuestion();
   bool QuitAsked() const { return quitAsked_; }
 
-  void Present(const Surface&, const Rect&) override {}
   bool AskYesNo(const std::string& text) override;
   void ShowMessage(const std::string& text, MessageIcon icon) override;
-  void OpenMessageWindow(const std::string&, bool) override {}
-  void SetProgress(int, int, int) override {}
-  void CloseMessageWindow() override {}
-  void SetSplashText(const std::string&) override {}
-  void ShowPauseWindow(bool) override {}
-  void ShowThumbnailWindow(bool) override {}
-  void SetThumbnailPicture(const Surface*, const Rect&, bool) override {}
-  void MoveThumbnailWindow(const WindowRect&) override {}
-  void CaptureMouse(bool) override {}
-  void ShowPopupMenu(PopupMenu, ClientPoint) override {}
-  void RunBackgroundDialog() override {}
-  void RepaintClock() override {}
-  void ShowGalleryControls(bool) override {}
-  uint32_t Milliseconds() override { return now_; }
-  DisplayMode CurrentDisplayMode() override { return display_; }
-  void PlayJoinSound() override {}
   void Quit() override { quitAsked_ = true; }
 
  private:
-  DisplayMode display_;
-  uint32_t now_ = 0;
   std::deque<bool> answers_;
   std::string unanswered_;
   bool quitAsked_ = false;

@@ -1,0 +1,37 @@
+// A host that shows nothing and answers No: the base of the headless hosts.
+#pragma once
+
+#include "game/Host.h"
+
+// Every window call does nothing, questions are answered No, the clock stands still at
+// `now` and the display mode is the one given. Headless hosts override what they watch.
+class NullHost : public Host {
+ public:
+  explicit NullHost(DisplayMode display = {1024, 768, 32}) : display(display) {}
+
+  void Present(const Surface&, const Rect&) override {}
+  bool AskYesNo(const std::string&) override { return false; }
+  void ShowMessage(const std::string&, MessageIcon) override {}
+  void OpenMessageWindow(const std::string&, bool) override {}
+  void SetProgress(int, int, int) override {}
+  void CloseMessageWindow() override {}
+  void SetSplashText(const std::string&) override {}
+  void ShowPauseWindow(bool) override {}
+  void ShowThumbnailWindow(bool) override {}
+  void SetThumbnailPicture(const Surface*, const Rect&, bool) override {}
+  void MoveThumbnailWindow(const WindowRect&) override {}
+  void CaptureMouse(bool) override {}
+  void ShowPopupMenu(PopupMenu, ClientPoint) override {}
+  void RunBackgroundDialog() override {}
+  void RepaintClock() override {}
+  void ShowGalleryControls(bool) override {}
+  void SetScrollBar(GalleryBar, const ScrollBarState&) override {}
+  void StartIdle() override {}
+  uint32_t Milliseconds() override { return now; }
+  DisplayMode CurrentDisplayMode() override { return display; }
+  void PlayJoinSound() override {}
+  void Quit() override {}
+
+  DisplayMode display;
+  uint32_t now = 0;
+};
