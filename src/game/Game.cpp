@@ -78,7 +78,11 @@ void Game::Apply(PlayEffects& effects) {
 
 void Game::SelectPuzzle(PuzzlePack* pack, PuzzleRecord* puzzle) {
   if (state_.mode != ViewMode::Gallery) return;
-  if (pack != library_.currentPack) SelectPack(service_, library_, pack);
+  if (pack != library_.currentPack) {
+    SelectPack(service_, library_, pack);
+    puzzlesBar_.position = 0;
+    UpdatePuzzleScrollRange();
+  }
   if (pack != nullptr) pack->currentPuzzle = puzzle;
   RedrawRect(state_.client);
 }

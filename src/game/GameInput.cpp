@@ -7,6 +7,10 @@
 #include "play/Turning.h"
 
 void Game::LeftButtonDown(ClientPoint point) {
+  if (state_.mode == ViewMode::Gallery) {
+    GalleryLeftButtonDown(point);
+    return;
+  }
   if (openPuzzle_ == nullptr) return;
   PlayEffects effects;
   ::LeftButtonDown(state_, *openPuzzle_, point, effects);
@@ -26,8 +30,13 @@ void Game::LeftButtonUp(ClientPoint point) {
   Apply(effects);
 }
 
-// In play a double-click is one more press; in the gallery it belongs to the gallery.
+// A double-click on a puzzle plays it; then, in whatever mode that left, it is one more press
+// (in play a press on the field).
 void Game::LeftDoubleClick(ClientPoint point) {
+  if (state_.mode == ViewMode::Gallery && gallery_.puzzlesArea.Contains(point.x, point.y)) {
+    GalleryLeftButtonDown(point);
+    Command(kPlayCommand);
+  }
   LeftButtonDown(point);
 }
 

@@ -46,6 +46,8 @@ void Game::LeaveGame() {
   RestorePackDisplayCopies(service_, library_);
   state_.mode = ViewMode::Gallery;
   openPuzzle_ = nullptr;
+  UpdatePuzzleScrollRange();
+  UpdatePackScrollRange();
   RedrawRect(state_.client);
   if (!saved) {
     WriteSessionLog(saved.Reason() + "\n");

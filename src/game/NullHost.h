@@ -7,7 +7,7 @@
 // `now` and the display mode is the one given. Headless hosts override what they watch.
 class NullHost : public Host {
  public:
-  explicit NullHost(DisplayMode display = {1024, 768, 32}) : display(display) {}
+  explicit NullHost(DisplayMode mode = {1024, 768, 32}) : display(mode) {}
 
   void Present(const Surface&, const Rect&) override {}
   bool AskYesNo(const std::string&) override { return false; }

@@ -12,7 +12,7 @@
 // a question with no queued answer is remembered so the script line that caused it can fail.
 class PlayHost final : public NullHost {
  public:
-  explicit PlayHost(DisplayMode display) : NullHost(display) {}
+  explicit PlayHost(DisplayMode mode) : NullHost(mode) {}
 
   void QueueAnswer(bool yes) { answers_.push_back(yes); }
   void AdvanceClock(uint32_t ms) { now += ms; }
