@@ -18,8 +18,7 @@ class QtTextPainter final : public TextPainter {
   bool Begin(Surface& surface, const Rect& clip) override;
   void SetClip(const Rect& clip) override;
   void DrawTextAt(int x, int y, std::string_view text, FontId font, uint32_t rgb) override;
-  void DrawTextCentred(const Rect& box, std::string_view text, FontId font,
-                       uint32_t rgb) override;
+  void DrawTextCentred(const Rect& box, std::string_view text, FontId font, uint32_t rgb) override;
   void FrameRect(const Rect& rect, uint32_t rgb) override;
   void End() override;
   int TextWidth(std::string_view text, FontId font) override;

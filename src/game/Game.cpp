@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "diag/SessionLog.h"
+#include "game/GameTexts.h"
 #include "paint/FrameComposition.h"
 #include "paint/PlayFieldPainter.h"
 #include "play/Joining.h"
@@ -42,6 +44,10 @@ void Game::Start() {
   UpdatePackScrollRange();
   UpdatePuzzleScrollRange();
   RedrawRect(client);
+  for (const PackLoadNote& note : loadNotes_)
+    WriteSessionLog(note.path + ": " + note.reason + "\n");
+  if (library_.packs.empty())
+    host_.ShowMessage(kNoPacksText + setup_.programDir + "/Puzzles", MessageIcon::Exclamation);
 }
 
 void Game::RedrawRect(const Rect& rect) {

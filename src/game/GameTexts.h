@@ -11,3 +11,5 @@ inline constexpr const char* kCompletedQuestion = "This puzzle is completed.\nSc
 inline constexpr const char* kPictureLoadError =
     "Error loading graphics file.\nFile compression is not supported.";
 inline constexpr const char* kGameNotSaved = "The game could not be saved.\n";
+inline constexpr const char* kNoPacksText =
+    "No puzzle packs were found: the gallery is empty.\nPuzzle packs are the folders under ";

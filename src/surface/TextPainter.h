@@ -5,7 +5,8 @@
 #include <string_view>
 
 #include "surface/Rect.h"
-#include "surface/Surface.h"
+
+class Surface;
 
 // The three shared fonts: Arial of 15 pixels normal weight, 20 pixels bold and 30 pixels bold
 // (the heights are character cell heights).
