@@ -42,6 +42,14 @@ struct StateFile {
     EXPECT_NE(at, std::string::npos) << key;
     return at != std::string::npos && text.compare(at + key.size() + 4, 4, "true") == 0;
   }
+  // A string value without its quotes, or "null".
+  std::string Name(const std::string& key) const {
+    const std::size_t at = text.find("\"" + key + "\": ");
+    if (at == std::string::npos) return {};
+    const std::size_t start = at + key.size() + 4;
+    if (text.compare(start, 4, "null") == 0) return "null";
+    return text.substr(start + 1, text.find('"', start + 1) - start - 1);
+  }
   std::string ViewMode() const {
     const std::size_t at = text.find("\"viewMode\": \"");
     if (at == std::string::npos) return {};
@@ -299,6 +307,43 @@ TEST_F(PlayScripts, AGameSavedAtAnotherScreenSizeIsRefusedWithAMessage) {
             std::string::npos)
       << out;
   EXPECT_EQ(State("refused").ViewMode(), "Gallery");
+}
+
+TEST_F(PlayScripts, GalleryBarsScrollAndClicksPickPacksAndPuzzles) {
+  for (const char* copy : {"Pack2", "Pack3", "Pack4", "Pack5"})
+    fs::copy(dir / "root" / "Puzzles" / "Pack", dir / "root" / "Puzzles" / copy);
+  ASSERT_EQ(Play("gallery-scroll.play", "--view 640x480"), 0) << err;
+  struct Expected {
+    const char* state;
+    const char* pack;
+    const char* puzzle;
+    int packScroll, puzzleScroll;
+  };
+  // Five packs overfill the strip by 160 pixels, one row of puzzles the grid by 20; the second
+  // pack is current at the start.
+  for (const Expected& e : {Expected{"start", "Pack2", "Harbour", 0, 0},
+                            Expected{"scrolled", "Pack2", "Harbour", 160, 20},
+                            Expected{"pack-picked", "Pack3", "Harbour", 10, 0},
+                            Expected{"puzzle-picked", "Pack3", "Lake", 10, 0}}) {
+    const StateFile state = State(e.state);
+    EXPECT_EQ(state.ViewMode(), "Gallery") << e.state;
+    EXPECT_EQ(state.Name("currentPack"), e.pack) << e.state;
+    EXPECT_EQ(state.Name("currentPuzzle"), e.puzzle) << e.state;
+    EXPECT_EQ(state.Number("packScroll"), e.packScroll) << e.state;
+    EXPECT_EQ(state.Number("puzzleScroll"), e.puzzleScroll) << e.state;
+  }
+  EXPECT_NE(out.find("menu: 134 at 300 400\n"), std::string::npos) << out;
+  EXPECT_EQ(ReadText(dir / "out" / "gallery.ppm").substr(0, 15), "P6\n640 480\n255\n");
+
+  // Without packs the state names nothing; bad scroll lines fail.
+  fs::remove_all(dir / "root" / "Puzzles");
+  ASSERT_EQ(PlayText("state empty\n"), 0) << err;
+  EXPECT_EQ(State("empty").Name("currentPack"), "null");
+  EXPECT_EQ(State("empty").Name("currentPuzzle"), "null");
+  EXPECT_EQ(PlayText("scroll puzzles lineup\nscroll sideways lineup\n"), 1);
+  EXPECT_NE(err.find("line 2: "), std::string::npos) << err;
+  EXPECT_EQ(PlayText("scroll packs track\n"), 1);
+  EXPECT_EQ(PlayText("scroll packs wiggle\n"), 1);
 }
 
 // The composed frame in each display format against the 32-bit one: the same picture, each

@@ -7,7 +7,9 @@
 
 #include "PlayHost.h"
 #include "PlayScript.h"
+#include "QtTextPainter.h"
 #include "Subcommand.h"
+#include "TextApplication.h"
 #include "assets/EmbeddedBitmaps.h"
 #include "puzzle/RandomSequence.h"
 
@@ -32,6 +34,10 @@ constexpr const char* kUsage =
     "  answer yes|no        the answer to the next question box; a question with no answer\n"
     "                       queued fails its line\n"
     "  press|move|release|rpress|rrelease|dblclick X Y   mouse at view point (X, Y)\n"
+    "  rclick X Y           the right button down and up at (X, Y); a popup menu it opens is\n"
+    "                       printed as \"menu: NUMBER at X Y\" (134 gallery, 250 play)\n"
+    "  scroll packs|puzzles CODE [POS]   a gallery scroll bar's code: lineup, linedown,\n"
+    "                       pageup, pagedown, or track with the thumb's position POS\n"
     "  key Escape           the Escape key\n"
     "  idle MS              the idle step every 16 ms of the clock until MS ms have passed\n"
     "  drag GROUP X Y       drag group GROUP (index in drawing order) so that its first piece\n"
@@ -39,11 +45,14 @@ constexpr const char* kUsage =
     "  solve [JITTER]       play the puzzle to its end with the mouse, each drop off by up to\n"
     "                       JITTER (0..9, default 0) pixels per axis\n"
     "  shot NAME            the composed frame as OUTDIR/NAME.ppm\n"
-    "  state NAME           the game's state as OUTDIR/NAME.json\n"
+    "  state NAME           the game's state as OUTDIR/NAME.json: the view mode, the\n"
+    "                       gallery's currentPack, currentPuzzle (names or null), packScroll\n"
+    "                       and puzzleScroll, then the current or open puzzle's state\n"
     "  quit                 end as the player's Exit does, saving every puzzle; exits 1 when\n"
     "                       any could not be saved; later lines are not read\n"
     "A script that ends without quit ends the program without saving anything, as a killed\n"
-    "program would. A line that cannot run prints \"line N: reason\" to standard error and ends\n"
+    "program would. Texts are drawn with Qt: without QT_QPA_PLATFORM set, the offscreen platform\n"
+    "serves. A line that cannot run prints \"line N: reason\" to standard error and ends\n"
     "the program with status 1. Messages the game shows are printed to standard output as\n"
     "\"message: TEXT\" with newlines written as \\n.\n";
 
@@ -152,8 +161,10 @@ int RunPlay(std::span<char*> args) {
   EmbeddedBitmaps bitmaps;
   PlayHost host({parsed.screenWidth, parsed.screenHeight, parsed.format.bitsPerPixel});
   const std::string root = fs::absolute(parsed.root, error).string();
+  const TextApplication application;
+  QtTextPainter text;
   Game game(host, service, bitmaps,
-            GameSetup{root, *parsed.viewWidth, parsed.viewHeight, kFirstRunBackground});
+            GameSetup{root, *parsed.viewWidth, parsed.viewHeight, kFirstRunBackground, &text});
   game.Start();
   PlayContext context{game, host, parsed.out, parsed.seed};
   return RunScript(parsed.script ? file : std::cin, context);

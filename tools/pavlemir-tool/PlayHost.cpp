@@ -45,3 +45,8 @@ void PlayHost::ShowMessage(const std::string& text, MessageIcon) {
   std::printf("message: %s\n", EscapeLine(text).c_str());
   std::fflush(stdout);
 }
+
+void PlayHost::ShowPopupMenu(PopupMenu menu, ClientPoint at) {
+  std::printf("menu: %d at %d %d\n", static_cast<int>(menu), at.x, at.y);
+  std::fflush(stdout);
+}

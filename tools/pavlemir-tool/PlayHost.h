@@ -8,7 +8,7 @@
 
 #include "game/NullHost.h"
 
-// Stands in for the window system. Windows, menus and presented frames are ignored;
+// Stands in for the window system. Windows and presented frames are ignored, popup menus printed;
 // a question with no queued answer is remembered so the script line that caused it can fail.
 class PlayHost final : public NullHost {
  public:
@@ -23,6 +23,8 @@ class PlayHost final : public NullHost {
   bool AskYesNo(const std::string& text) override;
   void ShowMessage(const std::string& text, MessageIcon icon) override;
   void Quit() override { quitAsked_ = true; }
+  // Printed as "menu: NUMBER at X Y", so that scripts can see which menu a click opened.
+  void ShowPopupMenu(PopupMenu menu, ClientPoint at) override;
 
  private:
   std::deque<bool> answers_;

@@ -79,6 +79,39 @@ std::string Pointer(PlayContext& c, const Words& words) {
   return {};
 }
 
+// A right click: the button goes down and up at one point.
+std::string RightClick(PlayContext& c, const Words& words) {
+  std::vector<int> v;
+  std::string error;
+  if (!Numbers(words, 2, v, error)) return error;
+  c.game.RightButtonDown({v[0], v[1]});
+  c.game.RightButtonUp({v[0], v[1]});
+  return {};
+}
+
+std::optional<ScrollCode> ScrollCodeNamed(const std::string& name) {
+  if (name == "lineup") return ScrollCode::LineUp;
+  if (name == "linedown") return ScrollCode::LineDown;
+  if (name == "pageup") return ScrollCode::PageUp;
+  if (name == "pagedown") return ScrollCode::PageDown;
+  if (name == "track") return ScrollCode::ThumbTrack;
+  return std::nullopt;
+}
+
+std::string Scroll(PlayContext& c, const Words& words) {
+  const char* usage = "scroll takes packs or puzzles, a code, and a position after track";
+  if (words.size() < 3 || (words[1] != "packs" && words[1] != "puzzles")) return usage;
+  const std::optional<ScrollCode> code = ScrollCodeNamed(words[2]);
+  if (!code) return "unknown scroll code '" + words[2] + "'";
+  const bool track = *code == ScrollCode::ThumbTrack;
+  if (words.size() != (track ? 4u : 3u)) return usage;
+  const std::optional<int> position = track ? Number(words[3]) : 0;
+  if (!position) return "'" + words[3] + "' is not a number";
+  if (c.game.Mode() != ViewMode::Gallery) return "the scroll bars are in the gallery";
+  c.game.Scroll(words[1] == "packs" ? GalleryBar::Packs : GalleryBar::Puzzles, *code, *position);
+  return {};
+}
+
 std::string Key(PlayContext& c, const Words& words) {
   if (words.size() != 2) return "key takes a key name";
   if (words[1] == "Escape") {
@@ -139,8 +172,7 @@ std::string Shot(PlayContext& c, const Words& words) {
 std::string State(PlayContext& c, const Words& words) {
   if (words.size() != 2) return "state takes a name";
   const std::filesystem::path path = c.outDir / (words[1] + ".json");
-  return WriteStateJson(path, c.game) ? ""
-                                      : "no puzzle to describe, or cannot write " + path.string();
+  return WriteStateJson(path, c.game) ? "" : "cannot write " + path.string();
 }
 
 LineResult Quit(PlayContext& c, const Words& words) {
@@ -163,7 +195,8 @@ constexpr CommandEntry kCommands[] = {
     {"select", Select},    {"answer", Answer},   {"command", Command}, {"press", Pointer},
     {"move", Pointer},     {"release", Pointer}, {"rpress", Pointer},  {"rrelease", Pointer},
     {"dblclick", Pointer}, {"key", Key},         {"idle", Idle},       {"drag", Drag},
-    {"solve", Solve},      {"shot", Shot},       {"state", State},
+    {"solve", Solve},      {"shot", Shot},       {"state", State},     {"rclick", RightClick},
+    {"scroll", Scroll},
 };
 
 }  // namespace

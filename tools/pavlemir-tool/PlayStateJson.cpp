@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string>
 
+#include "JsonText.h"
 #include "PlayOutput.h"
 #include "puzzle/PieceSizeChoice.h"
 
@@ -67,9 +68,22 @@ void WriteGroups(std::ostream& out, const PuzzleRecord& puzzle) {
   out << (puzzle.groups.empty() ? "]\n" : "\n  ]\n");
 }
 
-std::string StateText(const ShownState& shown, const PuzzleRecord& puzzle) {
-  std::ostringstream out;
-  out << "{\n  \"viewMode\": \"" << shown.viewMode << "\",\n";
+// A name as a JSON string, or null for none.
+template <typename Item>
+std::string NameOf(const Item* item) {
+  return item != nullptr ? JsonString(item->name) : "null";
+}
+
+// The gallery's selection and scroll positions, which hold in every mode.
+void WriteGallery(std::ostream& out, Game& game) {
+  const PuzzlePack* pack = game.Library().currentPack;
+  out << "  \"currentPack\": " << NameOf(pack)
+      << ",\n  \"currentPuzzle\": " << NameOf(pack != nullptr ? pack->currentPuzzle : nullptr)
+      << ",\n  \"packScroll\": " << game.ScrollBar(GalleryBar::Packs).position
+      << ",\n  \"puzzleScroll\": " << game.ScrollBar(GalleryBar::Puzzles).position;
+}
+
+void WritePuzzle(std::ostream& out, const ShownState& shown, const PuzzleRecord& puzzle) {
   out << "  \"solvedPercent\": " << int{puzzle.solvedPercent} << ",\n";
   out << "  \"hours\": " << shown.clock.hours << ",\n  \"minutes\": " << shown.clock.minutes
       << ",\n  \"seconds\": " << shown.clock.seconds << ",\n";
@@ -81,7 +95,19 @@ std::string StateText(const ShownState& shown, const PuzzleRecord& puzzle) {
       << ",\n  \"pieceSize\": " << PieceSize(puzzle) << ",\n  \"cols\": " << puzzle.cols
       << ",\n  \"rows\": " << puzzle.rows << ",\n";
   WriteGroups(out, puzzle);
-  out << "}\n";
+}
+
+std::string StateText(Game& game, const ShownState& shown, const PuzzleRecord* puzzle) {
+  std::ostringstream out;
+  out << "{\n  \"viewMode\": \"" << shown.viewMode << "\",\n";
+  WriteGallery(out, game);
+  if (puzzle == nullptr) {
+    out << "\n}\n";
+  } else {
+    out << ",\n";
+    WritePuzzle(out, shown, *puzzle);
+    out << "}\n";
+  }
   return out.str();
 }
 
@@ -97,8 +123,7 @@ bool WriteStateJson(const std::filesystem::path& path, Game& game) {
     puzzle = pack->currentPuzzle;
     if (puzzle != nullptr) shown = FromRecord(*puzzle);
   }
-  if (puzzle == nullptr) return false;
   std::ofstream file(path, std::ios::binary);
-  file << StateText(shown, *puzzle);
+  file << StateText(game, shown, puzzle);
   return static_cast<bool>(file);
 }
