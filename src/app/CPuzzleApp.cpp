@@ -45,29 +45,38 @@ bool CPuzzleApp::InitInstance() {
 }
 
 int CPuzzleApp::Run() {
-  SessionLog log(SessionLogPath(programDir_.toStdString()));
-  log.Open();
   CRegistryKey key;
-  key.Open();
-  LoadSettings(key);
-  try {
-    const int depth = QApplication::primaryScreen()->depth();
-    const char* override = std::getenv("PAVLEMIR_PIXEL_FORMAT");
-    const std::optional<PixelFormatInfo> format = SurfaceFormatFor(depth, override);
-    if (!format) {
-      const std::string text = UnsupportedDepthText(depth, override);
-      WriteSessionLog(text + "\n");
-      QMessageBox::critical(nullptr, "Pavlemir", QString::fromStdString(text));
-      return 1;
+  {
+    SessionLog log(SessionLogPath(programDir_.toStdString()));
+    log.Open();
+    key.Open();
+    LoadSettings(key);
+    try {
+      if (!RunFrame()) return 1;
+    } catch (const CGP_Exeption& exception) {
+      ErrorReportDialogs dialogs(programDir_);
+      HandleRaisedException(exception, dialogs);
+      return -1;
     }
-    CMainFrame frame(programDir_, *format);
-    frame.ShowAndBegin(splash_);
-    QApplication::exec();
-  } catch (const CGP_Exeption& exception) {
-    ErrorReportDialogs dialogs(programDir_);
-    HandleRaisedException(exception, dialogs);
-    return -1;
   }
+  // The log has its end block and the lock is free before the settings are written.
+  lock_.Unlock();
   SaveSettings(key);
   return 0;
+}
+
+bool CPuzzleApp::RunFrame() {
+  const int depth = QApplication::primaryScreen()->depth();
+  const char* override = std::getenv("PAVLEMIR_PIXEL_FORMAT");
+  const std::optional<PixelFormatInfo> format = SurfaceFormatFor(depth, override);
+  if (!format) {
+    const std::string text = UnsupportedDepthText(depth, override);
+    WriteSessionLog(text + "\n");
+    QMessageBox::critical(nullptr, "Pavlemir", QString::fromStdString(text));
+    return false;
+  }
+  CMainFrame frame(programDir_, *format);
+  frame.ShowAndBegin(splash_);
+  QApplication::exec();
+  return true;
 }

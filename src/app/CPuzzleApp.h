@@ -23,6 +23,9 @@ class CPuzzleApp {
   int Run();
 
  private:
+  // The frame over the screen and the event loop; false when the screen cannot be used.
+  bool RunFrame();
+
   std::unique_ptr<QApplication> app_;
   InstanceLock lock_;
   QString programDir_;

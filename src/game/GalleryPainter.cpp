@@ -142,16 +142,18 @@ PaintStatus PaintPackPictures(const GalleryScene& scene, const Rect& clip) {
 }
 
 void DrawPuzzleArea(const GalleryScene& scene, TextPainter& text, const Rect& clip) {
-  const PuzzlePack* pack = scene.library.currentPack;
-  if (pack == nullptr || clip.IsEmpty()) return;
+  if (clip.IsEmpty()) return;
   text.SetClip(clip);
-  for (std::size_t i = 0; i < pack->puzzles.size(); ++i) {
-    const Rect cell = PuzzleCell(scene.layout, static_cast<int>(i), scene.puzzleScroll);
-    const PuzzleRecord& puzzle = *pack->puzzles[i];
-    if (Meets(TextBand(scene.layout, puzzle, cell), clip)) DrawPuzzleTexts(text, puzzle, cell);
+  // Without a current pack (no packs at all) the grid is empty but keeps its title.
+  if (const PuzzlePack* pack = scene.library.currentPack) {
+    for (std::size_t i = 0; i < pack->puzzles.size(); ++i) {
+      const Rect cell = PuzzleCell(scene.layout, static_cast<int>(i), scene.puzzleScroll);
+      const PuzzleRecord& puzzle = *pack->puzzles[i];
+      if (Meets(TextBand(scene.layout, puzzle, cell), clip)) DrawPuzzleTexts(text, puzzle, cell);
+    }
+    if (const PuzzleRecord* current = pack->currentPuzzle)
+      DrawSelectionFrame(text, current->cellLeft, current->cellTop);
   }
-  if (const PuzzleRecord* current = pack->currentPuzzle)
-    DrawSelectionFrame(text, current->cellLeft, current->cellTop);
   DrawTitle(text, scene.layout.puzzlesArea, "Puzzles:");
 }
 
