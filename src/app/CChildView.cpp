@@ -198,6 +198,10 @@ void CChildView::Present(const Surface&, const Rect& rect) {
   update(ToQRect(rect));
 }
 
+void CChildView::ScrollPresented(const Rect& area, int dy) {
+  scroll(0, dy, ToQRect(area));
+}
+
 bool CChildView::AskYesNo(const std::string& text) {
   return QMessageBox::question(this, kCaption, QString::fromStdString(text),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;

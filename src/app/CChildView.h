@@ -49,6 +49,7 @@ class CChildView final : public QWidget, public Host {
 
   // Host
   void Present(const Surface& backSurface, const Rect& rect) override;
+  void ScrollPresented(const Rect& area, int dy) override;
   bool AskYesNo(const std::string& text) override;
   void ShowMessage(const std::string& text, MessageIcon icon) override;
   void OpenMessageWindow(const std::string& text, bool withProgress) override;

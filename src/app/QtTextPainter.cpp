@@ -15,10 +15,28 @@ QString ToQString(std::string_view text) {
 }  // namespace
 
 QtTextPainter::QtTextPainter()
-    : fonts_{GameFont(FontId::Small), GameFont(FontId::Medium), GameFont(FontId::Large)} {}
+    : fonts_{GameFont(FontId::Small), GameFont(FontId::Medium), GameFont(FontId::Large)} {
+  for (std::size_t i = 0; i < fonts_.size(); ++i)
+    lineHeights_[i] = QFontMetrics(fonts_[i]).height();
+}
 
 QtTextPainter::~QtTextPainter() {
   End();
+}
+
+const QtTextPainter::Line& QtTextPainter::LaidOut(std::string_view text, FontId font) {
+  constexpr std::size_t kMaxLines = 4096;  // a bound for long sessions; a few hundred are in use
+  auto& lines = lines_[static_cast<std::size_t>(font)];
+  const auto found = lines.find(std::string(text));
+  if (found != lines.end()) return found->second;
+  if (lines.size() >= kMaxLines) lines.clear();
+  Line line;
+  line.text = QStaticText(ToQString(text));
+  line.text.setTextFormat(Qt::PlainText);
+  line.text.setPerformanceHint(QStaticText::AggressiveCaching);
+  line.text.prepare(QTransform(), Font(font));
+  line.width = QFontMetrics(Font(font)).horizontalAdvance(line.text.text());
+  return lines.emplace(std::string(text), std::move(line)).first->second;
 }
 
 bool QtTextPainter::Begin(Surface& surface, const Rect& clip) {
@@ -35,26 +53,28 @@ void QtTextPainter::SetClip(const Rect& clip) {
   if (painter_) painter_->setClipRect(QRect(clip.left, clip.top, clip.Width(), clip.Height()));
 }
 
+void QtTextPainter::Draw(int x, int y, const Line& line, uint32_t rgb) {
+  painter_->setPen(RgbColour(rgb));
+  painter_->drawStaticText(x, y, line.text);
+}
+
 void QtTextPainter::DrawTextAt(int x, int y, std::string_view text, FontId font, uint32_t rgb) {
   if (!painter_) return;
-  const QFont& f = Font(font);
-  painter_->setFont(f);
-  painter_->setPen(RgbColour(rgb));
-  painter_->drawText(x, y + QFontMetrics(f).ascent(), ToQString(text));
+  painter_->setFont(Font(font));
+  Draw(x, y, LaidOut(text, font), rgb);
 }
 
 void QtTextPainter::DrawTextCentred(const Rect& box, std::string_view text, FontId font,
                                     uint32_t rgb) {
   if (!painter_) return;
-  const QFont& f = Font(font);
-  const QFontMetrics metrics(f);
-  painter_->setFont(f);
-  painter_->setPen(RgbColour(rgb));
+  painter_->setFont(Font(font));
   int y = box.top;
-  for (const QString& line : ToQString(text).split('\n')) {
-    const int x = (box.left + box.right - metrics.horizontalAdvance(line)) / 2;
-    painter_->drawText(x, y + metrics.ascent(), line);
-    y += metrics.height();
+  for (std::size_t start = 0; start <= text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    const Line& line = LaidOut(text.substr(start, end - start), font);
+    Draw((box.left + box.right - line.width) / 2, y, line, rgb);
+    y += lineHeights_[static_cast<std::size_t>(font)];
+    start = end + 1;
   }
 }
 

@@ -106,6 +106,7 @@ class Game {
   void RedrawGallery(const Rect& rect);
   void UpdatePuzzleScrollRange();
   void UpdatePackScrollRange();
+  void ScrollPuzzleGrid(int dy);
   void GalleryLeftButtonDown(ClientPoint point);
   void OnPlay();
   void OnScatter();

@@ -5,6 +5,7 @@
 #include "game/GalleryPainter.h"
 #include "game/Game.h"
 #include "paint/SurfaceRestore.h"
+#include "surface/Blit.h"
 
 namespace {
 
@@ -76,15 +77,38 @@ void Game::Scroll(GalleryBar bar, ScrollCode code, int trackPosition) {
   if (!state.enabled) return;
   const std::optional<int> position = ScrolledPosition(bar, state, code, trackPosition);
   if (!position) return;
-  const bool moved = *position != state.position;
+  const int before = state.position;
+  const bool moved = *position != before;
   if (moved) {
     state.position = *position;
     host_.SetScrollBar(bar, state);
   }
   // A line or page step repaints even at the end of the range; a drag of the thumb only when
   // it moved the view.
-  if (moved || code != ScrollCode::ThumbTrack)
+  if (moved && bar == GalleryBar::Puzzles) {
+    ScrollPuzzleGrid(before - state.position);
+  } else if (moved || code != ScrollCode::ThumbTrack) {
     RedrawRect(bar == GalleryBar::Packs ? gallery_.packsArea : gallery_.puzzlesArea);
+  }
+}
+
+// The grid's composed pixels move with the scroll, so only the band that scrolled in and the
+// title (drawn over the grid, so moved with it) are painted again: the same pixels a whole
+// repaint gives, for a fraction of the text drawing.
+void Game::ScrollPuzzleGrid(int dy) {
+  const Rect area = gallery_.puzzlesArea;
+  constexpr int kTitleBand = 40;  // the title's 30-pixel line and its shadow
+  if (std::abs(dy) > area.Height() / 2 || !ShiftRows(*resources_.backSurface, area, dy)) {
+    RedrawRect(area);
+    return;
+  }
+  host_.ScrollPresented(area, dy);
+  if (dy > 0) {  // the band that came in at the top lies under the title's band
+    RedrawRect({area.left, area.top, area.right, area.top + kTitleBand + dy});
+    return;
+  }
+  RedrawRect({area.left, area.bottom + dy, area.right, area.bottom});
+  RedrawRect({area.left, area.top, area.right, area.top + kTitleBand});
 }
 
 void Game::Wheel(ClientPoint at, int lines) {

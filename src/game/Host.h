@@ -42,6 +42,9 @@ class Host {
   // The composed pixels of `rect` (view client coordinates) changed: the host shows them from
   // `backSurface` at its next paint. The game composes before it calls this.
   virtual void Present(const Surface& backSurface, const Rect& rect) = 0;
+  // The composed pixels inside `area` moved down by `dy` rows (up when negative): the host
+  // moves what it shows of the area the same way. What the move uncovered comes with Present.
+  virtual void ScrollPresented(const Rect& area, int dy) = 0;
 
   // A message box captioned with the program's title: a question with Yes and No (true for
   // Yes), or a message with one button and the given icon.

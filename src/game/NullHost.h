@@ -10,6 +10,7 @@ class NullHost : public Host {
   explicit NullHost(DisplayMode mode = {1024, 768, 32}) : display(mode) {}
 
   void Present(const Surface&, const Rect&) override {}
+  void ScrollPresented(const Rect&, int) override {}
   bool AskYesNo(const std::string&) override { return false; }
   void ShowMessage(const std::string&, MessageIcon) override {}
   void OpenMessageWindow(const std::string&, bool) override {}

@@ -2,6 +2,7 @@
 #include "surface/Blit.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -120,6 +121,21 @@ bool BltFast(Surface& dest, int x, int y, const Surface& src, const Rect& source
     } else {
       std::memcpy(to, from.Row(row), rowBytes);
     }
+  }
+  return true;
+}
+
+bool ShiftRows(Surface& surface, const Rect& area, int dy) {
+  if (area.IsEmpty() || !surface.Bounds().Contains(area)) return false;
+  const SurfaceLock lock = surface.Lock();
+  if (!lock) return false;
+  const int moved = area.Height() - std::abs(dy);
+  const int bpp = surface.Format().BytesPerPixel();
+  const auto rowBytes = static_cast<std::size_t>(area.Width()) * static_cast<std::size_t>(bpp);
+  // Rows are copied away from the direction of the move, so none is overwritten before it moved.
+  for (int i = 0; i < moved; ++i) {
+    const int to = dy > 0 ? area.bottom - 1 - i : area.top + i;
+    std::memmove(lock.Row(to) + area.left * bpp, lock.Row(to - dy) + area.left * bpp, rowBytes);
   }
   return true;
 }

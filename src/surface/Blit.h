@@ -15,6 +15,11 @@ enum class BlitKey { None, Source };
 bool BltFast(Surface& dest, int x, int y, const Surface& src, const Rect& source,
              BlitKey key = BlitKey::None);
 
+// Moves the pixels inside `area` of `surface` by `dy` rows (down when positive); the rows that
+// move in from outside keep their old pixels for the caller to repaint. False when lost or
+// when `area` reaches outside the surface.
+bool ShiftRows(Surface& surface, const Rect& area, int dy);
+
 // Fills `rect` of `dest` with a pixel value of its format; false when lost or out of bounds.
 bool FillRect(Surface& dest, const Rect& rect, uint32_t pixel);
 

@@ -78,6 +78,7 @@ std::vector<std::string> FakeHost::OpenedWindows(std::size_t from) const {
 
 void FakeHost::ClearRecords() {
   presents.clear();
+  scrolls.clear();
   questions.clear();
   messages.clear();
   windowCalls.clear();

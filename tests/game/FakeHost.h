@@ -45,6 +45,7 @@ class FakeHost final : public NullHost {
  public:
   FakeHost() { now = 1000; }
   void Present(const Surface& backSurface, const Rect& rect) override;
+  void ScrollPresented(const Rect& area, int dy) override { scrolls.push_back({area, dy}); }
   bool AskYesNo(const std::string& text) override;
   void ShowMessage(const std::string& text, MessageIcon icon) override;
   void OpenMessageWindow(const std::string& text, bool withProgress) override;
@@ -80,6 +81,7 @@ class FakeHost final : public NullHost {
 
   // The records.
   std::vector<Rect> presents;
+  std::vector<std::pair<Rect, int>> scrolls;
   std::vector<std::string> questions;
   std::vector<ShownMessage> messages;
   std::vector<MessageWindowCall> windowCalls;
