@@ -17,6 +17,7 @@
 
 #include "assets/EmbeddedBitmaps.h"
 #include "game/Game.h"
+#include "game/NullHost.h"
 #include "game/SavedGameRestore.h"
 #include "image/CImg.h"
 #include "image/CJpegWriter.h"
