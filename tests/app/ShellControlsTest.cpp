@@ -16,7 +16,9 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -242,6 +244,85 @@ TEST(ShellControlsTest, StartUpWindowClosesAtTheFirstClickAndSwallowsIt) {
   EXPECT_TRUE(edit.text().isEmpty());
   QTest::keyClick(&edit, Qt::Key_B);
   EXPECT_EQ(edit.text(), "b");
+}
+
+TEST(ShellControlsTest, TheThumbnailWindowKeepsThePlaceThePlayerMovedItTo) {
+  ShellHarness h;
+  Game& game = h.TheGame();
+  PuzzleRecord& wide = h.Puzzle(kShapesPack, "Wide");
+  h.DoubleClick(CellCentre(wide));
+  ASSERT_EQ(game.Mode(), ViewMode::Play);
+  h.ClickButton(h.View().Toolbar()->Button(kThumbnailCommand));
+  CThumbnailWnd& thumbnail = h.Frame().Thumbnail();
+  ASSERT_TRUE(thumbnail.isVisible());
+
+  // Dragging its picture moves it; the puzzle keeps the new place.
+  const QRect before = thumbnail.geometry();
+  const QPoint grab = thumbnail.rect().center();
+  QTest::mousePress(&thumbnail, Qt::LeftButton, {}, grab);
+  QTest::mouseMove(&thumbnail, grab - QPoint(100, 80));
+  QTest::mouseRelease(&thumbnail, Qt::LeftButton, {}, grab - QPoint(100, 80));
+  const QRect moved = thumbnail.geometry();
+  EXPECT_EQ(moved, before.translated(-100, -80));
+  EXPECT_EQ(QRect(wide.thumbLeft, wide.thumbTop, wide.thumbWidth, wide.thumbHeight), moved);
+
+  // Leaving saves it with the window shown; playing again opens it there.
+  h.ClickButton(h.View().Toolbar()->Button(kBackCommand));
+  EXPECT_FALSE(thumbnail.isVisible());
+  const PuzzleHeader saved = h.ReadPuzzleFile(kShapesPack, "Wide").header;
+  EXPECT_EQ(QRect(saved.thumbLeft, saved.thumbTop, saved.thumbWidth, saved.thumbHeight), moved);
+  EXPECT_EQ(saved.thumbnailShown, 1);
+  h.DoubleClick(CellCentre(wide));
+  ASSERT_EQ(game.Mode(), ViewMode::Play);
+  EXPECT_TRUE(thumbnail.isVisible());
+  EXPECT_EQ(thumbnail.geometry(), moved);
+  EXPECT_EQ(thumbnail.Picture().size(), QSize(160, 120));
+}
+
+// A turn of the mouse wheel by `lines` lines (positive away from the player) over the point.
+void TurnWheel(QWidget& view, QPoint at, int lines) {
+  QWheelEvent event(at, view.mapToGlobal(at), QPoint(), QPoint(0, 120 * lines), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&view, &event);
+}
+
+TEST(ShellControlsTest, ScrollBarAndWheelMoveTheShownGrid) {
+  ShellHarness h;
+  Game& game = h.TheGame();
+  h.Click(CellCentre(h.Pack(kZooPack)));
+  ASSERT_EQ(game.Library().currentPack, &h.Pack(kZooPack));
+  QScrollBar& bar = *h.View().Bar(GalleryBar::Puzzles);
+  const ScrollBarState& state = game.ScrollBar(GalleryBar::Puzzles);
+  ASSERT_TRUE(state.enabled);
+  EXPECT_TRUE(bar.isEnabled());
+  EXPECT_EQ(bar.maximum(), state.max);
+  ASSERT_GT(state.max, 100);
+  const Rect grid = VisiblePuzzlesArea(game);
+  const std::vector<std::string> none;
+
+  // The arrow at the bottom scrolls a line; the groove under the handle a page, up to the end.
+  QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.width() / 2, bar.height() - 4));
+  EXPECT_EQ(state.position, 23);
+  EXPECT_EQ(bar.value(), 23);
+  EXPECT_EQ(FrameDifferences(h.Shown(), *game.BackSurface(), grid, 3), none);
+  QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.width() / 2, bar.height() - 30));
+  EXPECT_EQ(state.position, std::min(23 + 230, state.max));
+  EXPECT_EQ(bar.value(), state.position);
+  EXPECT_EQ(FrameDifferences(h.Shown(), *game.BackSurface(), grid, 3), none);
+
+  // Three lines of the wheel in one turn, back towards the top.
+  const int before = state.position;
+  TurnWheel(h.View(), {grid.left + 100, grid.top + 100}, 3);
+  EXPECT_EQ(state.position, std::max(0, before - 3 * 23));
+  EXPECT_EQ(bar.value(), state.position);
+  EXPECT_EQ(FrameDifferences(h.Shown(), *game.BackSurface(), grid, 3), none);
+
+  // A click selects the puzzle under the pointer in the scrolled grid.
+  PuzzleRecord& last = *h.Pack(kZooPack).puzzles.back();
+  ASSERT_TRUE(grid.Contains(CellCentre(last).x(), CellCentre(last).y()));
+  h.Click(CellCentre(last));
+  EXPECT_EQ(h.Pack(kZooPack).currentPuzzle, &last);
+  EXPECT_EQ(FrameDifferences(h.Shown(), *game.BackSurface(), grid, 3), none);
 }
 
 // The view shows the composed frame's pixels, in the gallery and in play, in each format.

@@ -92,7 +92,7 @@ ShellHarness::ShellHarness(const PixelFormatInfo& format, bool splash) {
   SurfaceService service(format);
   const fs::path puzzles = folder_.Path() / "Puzzles";
   const fs::path pictures = folder_.Path() / "pictures";
-  for (const char* pack : {kShapesPack, kUserPack}) {
+  for (const char* pack : {kShapesPack, kUserPack, kZooPack}) {
     fs::create_directories(puzzles / pack);
     WriteTestJpeg(puzzles / pack / "Thumb.jpg", 40, 30);
   }
@@ -100,6 +100,9 @@ ShellHarness::ShellHarness(const PixelFormatInfo& format, bool splash) {
   WritePuzzle(service, pictures, puzzles / kShapesPack / "Strip.qvx", 120, 40);
   WritePuzzle(service, pictures, puzzles / kShapesPack / "Wide.qvx", 160, 120);
   WritePuzzle(service, pictures, puzzles / kUserPack / "Mine.qvx", 80, 80);
+  for (int i = 1; i <= kZooPuzzles; ++i)
+    WritePuzzle(service, pictures, puzzles / kZooPack / ("Animal" + std::to_string(i) + ".qvx"), 80,
+                40);
 
   SeedRandom(2024);
   frame_ = std::make_unique<CMainFrame>(QString::fromStdString(folder_.Path().string()), format);

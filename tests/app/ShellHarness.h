@@ -18,10 +18,13 @@
 #include "CMainFrame.h"
 #include "QvxTestFile.h"
 
-// The packs: "User" with "Mine", and "Shapes" (selected at start) with "Strip", a row of three
-// pieces, and "Wide", four by three. No puzzle turns its pieces.
+// The packs: "User" with "Mine", "Shapes" (selected at start) with "Strip", a row of three
+// pieces, and "Wide", four by three, and "Zoo" with kZooPuzzles puzzles of two pieces, more rows
+// than the grid shows. No puzzle turns its pieces.
 inline constexpr char kShapesPack[] = "Shapes";
 inline constexpr char kUserPack[] = "User";
+inline constexpr char kZooPack[] = "Zoo";
+inline constexpr int kZooPuzzles = 9;
 
 // Runs the event loop until `done` holds or `timeoutMs` pass; answers done().
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 10000);

@@ -1,5 +1,5 @@
-// A game through the windows: picking a puzzle, playing it, joining pieces with the mouse,
-// leaving with Escape and Back, finishing it, and the program's end with and without an open game.
+// A game through the windows: picking, playing, the clock, pausing, joining pieces with the
+// mouse, leaving with Escape and Back, finishing, and the end with and without an open game.
 #include <gtest/gtest.h>
 
 #include "ShellBitmaps.h"
@@ -201,31 +201,58 @@ TEST(ShellPlayFlowTest, PickPlayJoinLeaveFinishAndExit) {
   EXPECT_TRUE(wideSaved.pieceBlock.empty());
 }
 
-TEST(ShellPlayFlowTest, PausedFieldTakesNoPieceAndClosingTheFrameSavesTheOpenGame) {
+// Whether the screen shows digit `digit` of the digits picture with its top-left at (x, 1).
+bool ShowsDigit(const QImage& shown, int x, int digit) {
+  const QImage digits = BitmapImage(EmbeddedBitmaps(), kDigitsBitmap);
+  constexpr int kWidth = 19, kHeight = 28;
+  for (int y = 0; y < kHeight; ++y)
+    for (int dx = 0; dx < kWidth; ++dx)
+      if (shown.pixel(x + dx, 1 + y) != digits.pixel(kWidth * digit + dx, y)) return false;
+  return true;
+}
+
+TEST(ShellPlayFlowTest, TheClockRunsAPausedFieldTakesNoPieceAndClosingTheFrameSaves) {
   ShellHarness h;
   Game& game = h.TheGame();
   PuzzleRecord& strip = h.Puzzle(kShapesPack, "Strip");
   h.DoubleClick(CellCentre(strip));
   ExpectPlayShown(h, strip);
+
+  // The idle steps run the clock; paused, the toolbar shows the time it stopped at.
+  ASSERT_TRUE(WaitUntil([&] { return game.State().clock.shown.seconds >= 1; }))
+      << "the clock does not run";
+  h.ClickButton(h.View().Toolbar()->Button(kPauseCommand));
+  ASSERT_TRUE(game.State().flags.paused);
+  const ClockReading stopped = game.State().clock.shown;
+  ASSERT_EQ(stopped.minutes, 0);
+  const QImage shown = h.Shown();
+  EXPECT_TRUE(ShowsDigit(shown, 128, stopped.seconds / 10));
+  EXPECT_TRUE(ShowsDigit(shown, 147, stopped.seconds % 10)) << "the clock is not shown";
+  EXPECT_TRUE(ShowsDigit(shown, 71, 0));
+  EXPECT_TRUE(ShowsDigit(shown, 33, 0));
+
+  // While paused a press picks nothing: the piece stays.
   SpreadRow(game, strip, 100);
   Piece& middle = PieceAt(strip, 1);
   const QPoint grab = GrabPointOf(strip, middle);
-  const int startX = middle.x;
-
-  // While paused a press picks nothing: the piece stays.
-  h.ClickButton(h.View().Toolbar()->Button(kPauseCommand));
-  EXPECT_TRUE(game.State().flags.paused);
+  const int startY = middle.y;
   EXPECT_TRUE(h.View().PauseWindow()->isVisible());
   h.Drag(grab, grab + QPoint(0, 150));
-  EXPECT_EQ(middle.x, startX);
+  EXPECT_EQ(middle.y, startY);
   EXPECT_EQ(strip.groups.size(), 3u);
-  h.ClickButton(h.View().Toolbar()->Button(kPauseCommand));
+
+  // Escape leaves a paused game without its pause window; played again it is not paused.
+  h.PressKey(Qt::Key_Escape);
+  ExpectGalleryShown(h);
+  EXPECT_FALSE(h.View().PauseWindow()->isVisible());
+  h.DoubleClick(CellCentre(strip));
+  ExpectPlayShown(h, strip);
   EXPECT_FALSE(game.State().flags.paused);
   EXPECT_FALSE(h.View().PauseWindow()->isVisible());
 
-  // After resuming it moves; the frame's close (the caption's button) saves the open game.
+  // Now the piece moves; the frame's close (the caption's button) saves the open game.
   h.Drag(grab, grab + QPoint(0, 150));
-  EXPECT_EQ(middle.y, PieceAt(strip, 0).y + 150);
+  EXPECT_EQ(middle.y, startY + 150);
   const std::vector<uint8_t> expected = PieceBlockOf(strip);
   EXPECT_TRUE(h.Frame().close());
   EXPECT_FALSE(h.View().IdleRunning());
