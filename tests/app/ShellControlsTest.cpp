@@ -279,6 +279,43 @@ TEST(ShellControlsTest, TheThumbnailWindowKeepsThePlaceThePlayerMovedItTo) {
   EXPECT_EQ(thumbnail.Picture().size(), QSize(160, 120));
 }
 
+TEST(ShellControlsTest, ScatterAsksFirstAndForgetsTheSavedGame) {
+  ShellHarness h;
+  Game& game = h.TheGame();
+  PuzzleRecord& strip = h.Puzzle(kShapesPack, "Strip");
+  h.DoubleClick(CellCentre(strip));
+  ASSERT_EQ(game.Mode(), ViewMode::Play);
+  h.PressKey(Qt::Key_Escape);
+  ASSERT_EQ(game.Mode(), ViewMode::Gallery);
+  ASSERT_FALSE(h.ReadPuzzleFile(kShapesPack, "Strip").pieceBlock.empty());
+
+  // "No" keeps the saved game.
+  {
+    MessageBoxWatch watch(QMessageBox::No);
+    h.ClickButton(h.View().Panel()->Button(kScatterCommand));
+    ASSERT_TRUE(watch.Seen()) << "Scatter asked nothing";
+    EXPECT_EQ(watch.Title(), "Pavlemir");
+    EXPECT_EQ(watch.Text(), "Scatter this Puzzle?");
+    EXPECT_EQ(watch.Icon(), QMessageBox::Question);
+  }
+  EXPECT_FALSE(h.ReadPuzzleFile(kShapesPack, "Strip").pieceBlock.empty());
+
+  // "Yes" takes it out of the file at once; the keyboard is the view's again.
+  {
+    MessageBoxWatch watch(QMessageBox::Yes);
+    h.ClickButton(h.View().Panel()->Button(kScatterCommand));
+    ASSERT_TRUE(watch.Seen());
+  }
+  EXPECT_TRUE(h.ReadPuzzleFile(kShapesPack, "Strip").pieceBlock.empty());
+  h.Reactivate();
+  EXPECT_EQ(QApplication::focusWidget(), &h.View());
+  h.DoubleClick(CellCentre(strip));
+  ASSERT_EQ(game.Mode(), ViewMode::Play);
+  EXPECT_EQ(strip.groups.size(), 3u);
+  h.PressKey(Qt::Key_Escape);
+  EXPECT_EQ(game.Mode(), ViewMode::Gallery);
+}
+
 // A turn of the mouse wheel by `lines` lines (positive away from the player) over the point.
 void TurnWheel(QWidget& view, QPoint at, int lines) {
   QWheelEvent event(at, view.mapToGlobal(at), QPoint(), QPoint(0, 120 * lines), Qt::NoButton,
@@ -325,14 +362,20 @@ TEST(ShellControlsTest, ScrollBarAndWheelMoveTheShownGrid) {
   EXPECT_EQ(FrameDifferences(h.Shown(), *game.BackSurface(), grid, 3), none);
 }
 
-// The view shows the composed frame's pixels, in the gallery and in play, in each format.
-class ShellFormatTest : public testing::TestWithParam<const char*> {};
+// The view shows the composed frame's pixels, in the gallery and in play, in each format the
+// player can choose.
+class ShellFormatTest : public testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override { qputenv("PAVLEMIR_PIXEL_FORMAT", GetParam()); }
+  void TearDown() override { qunsetenv("PAVLEMIR_PIXEL_FORMAT"); }
+};
 
 TEST_P(ShellFormatTest, TheViewShowsTheComposedFrame) {
   const PixelFormatInfo format = PixelFormatInfo::FromName(GetParam()).value();
   ShellHarness h(format);
   Game& game = h.TheGame();
   ASSERT_EQ(game.BackSurface()->Format(), format);
+  EXPECT_EQ(h.View().CurrentDisplayMode().bitsPerPixel, format.bitsPerPixel);
   const Rect strip = game.Layout().packsArea;
   const Rect grid = VisiblePuzzlesArea(game);
   const std::vector<std::string> none;

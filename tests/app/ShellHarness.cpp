@@ -174,6 +174,11 @@ void ShellHarness::ClickButton(QAbstractButton* button) {
   QTest::mouseClick(button, Qt::LeftButton);
 }
 
+void ShellHarness::Reactivate() {
+  frame_->activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
+}
+
 QImage ShellHarness::Shown() {
   // Updates are painted and flushed from the event loop.
   QTest::qWait(50);
@@ -206,6 +211,26 @@ PopupWatch::PopupWatch(std::function<void(QMenu&)> act) : act_(std::move(act)) {
     commands_ = MenuCommands(*menu);
     seenAt_ = menu->pos();
     act_(*menu);
+  });
+  timer_.start();
+}
+
+MessageBoxWatch::MessageBoxWatch(QMessageBox::StandardButton answer) {
+  timer_.setInterval(10);
+  QObject::connect(&timer_, &QTimer::timeout, [this, answer] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible()) return;
+    timer_.stop();
+    seen_ = true;
+    title_ = box->windowTitle();
+    text_ = box->text();
+    icon_ = box->icon();
+    QAbstractButton* button = box->button(answer);
+    EXPECT_NE(button, nullptr) << "the message box has no such button";
+    if (button != nullptr)
+      QTest::mouseClick(button, Qt::LeftButton);
+    else
+      box->reject();
   });
   timer_.start();
 }

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QImage>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPoint>
 #include <QTimer>
 #include <filesystem>
@@ -63,6 +64,10 @@ class ShellHarness {
   void PressKey(Qt::Key key);
   void ClickButton(QAbstractButton* button);
 
+  // The frame active again after a message box closed, as a window system makes it (the
+  // offscreen platform leaves no window active).
+  void Reactivate();
+
   // What the frame's window shows now, after the pending paints: its flushed pixels.
   QImage Shown();
 
@@ -94,6 +99,24 @@ class PopupWatch {
   QMenu* seen_ = nullptr;
   std::vector<int> commands_;
   QPoint seenAt_;
+};
+
+// Watches, from inside whatever modal loop runs, for a message box; the first one seen is
+// answered with `answer`.
+class MessageBoxWatch {
+ public:
+  explicit MessageBoxWatch(QMessageBox::StandardButton answer);
+  bool Seen() const { return seen_; }
+  const QString& Title() const { return title_; }
+  const QString& Text() const { return text_; }
+  QMessageBox::Icon Icon() const { return icon_; }
+
+ private:
+  QTimer timer_;
+  bool seen_ = false;
+  QString title_;
+  QString text_;
+  QMessageBox::Icon icon_ = QMessageBox::NoIcon;
 };
 
 // Chooses the item of a shown menu with the mouse, as a player would.

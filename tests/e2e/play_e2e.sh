@@ -214,14 +214,36 @@ sizes=(126 100 80 66 54 40 30 20)
 overlaps=(26 20 16 14 10 8 6 4)
 choice=$(field "$first" sizeChoice)
 side=$((sizes[choice] + overlaps[choice]))
+# covered X Y IDS...: one of the pieces' images holds the point.
+covered() {
+  local x=$1 y=$2 id
+  shift 2
+  for id in "$@"; do
+    ((x >= startX[id] && x < startX[id] + side && y >= startY[id] && y < startY[id] + side)) &&
+      return 0
+  done
+  return 1
+}
+# The grabbed piece: the topmost whose middle is off the corner boxes' handles and the toolbar,
+# under no piece of a group above it, and away from the piece that the double click's second
+# press brought to the top.
+mapfile -t stack < <(groups "$first")
 grabbed=""
-while read -r ids; do
-  id=${ids%% *}
+above=()
+for ((g = ${#stack[@]} - 1; g >= 0; g--)); do
+  read -ra ids <<<"${stack[g]}"
+  id=${ids[0]}
   cx=$((startX[$id] + side / 2))
   cy=$((startY[$id] + side / 2))
-  # Off the corner boxes' handles and the toolbar.
-  if ((cx > 60 && cx < 964 && cy > 100 && cy < 708)); then grabbed=$id; fi
-done < <(groups "$first")
+  if ((cx > 60 && cx < 964 && cy > 100 && cy < 708)) &&
+    ((cx - second_puzzle_x >= side || second_puzzle_x - cx >= side ||
+      cy - puzzle_y >= side || puzzle_y - cy >= side)) &&
+    ! covered "$cx" "$cy" "${above[@]}"; then
+    grabbed=$id
+    break
+  fi
+  above+=("${ids[@]}")
+done
 if [[ -z "$grabbed" ]]; then
   fail "no piece lies where it can be grabbed"
 else
