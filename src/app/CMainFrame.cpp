@@ -31,7 +31,7 @@ CMainFrame::CMainFrame(const QString& programDir, const PixelFormatInfo& format)
 CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::ShowAndBegin(bool splash) {
-  setGeometry(QApplication::primaryScreen()->availableGeometry());
+  setGeometry(QApplication::primaryScreen()->geometry());
   show();
   QTimer::singleShot(0, this, [this, splash] {
     setFixedSize(size());
