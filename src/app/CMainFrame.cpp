@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "CBackgroundDlg.h"
 #include "ShellBitmaps.h"
 #include "game/GameCommands.h"
 #include "game/GameTexts.h"
@@ -46,7 +47,14 @@ void CMainFrame::OnCommand(int id) {
   if (id == kExitCommand) close();
 }
 
-void CMainFrame::RunBackgroundDialog() {}
+void CMainFrame::RunBackgroundDialog() {
+  Game* game = view_->GameObject();
+  if (game == nullptr) return;
+  CBackgroundDlg dialog(this, EmbeddedBitmaps(), [game](const TileSettings& background) {
+    game->SetBackground(background);
+  });
+  dialog.exec();
+}
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
   if (!closed_) {
