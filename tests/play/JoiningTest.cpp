@@ -162,6 +162,30 @@ TEST(SolvedShare, AGridWithoutPairsCountsNothing) {
   EXPECT_EQ(SolvedPercent(*empty), 0);
 }
 
+// Every grid a 20-pixel piece cuts from a screen up to 8000 pixels each way: the share reaches p
+// exactly at the first pair count that is p percent of the grid's pairs, never a pair earlier or
+// later (348 of 1,200 pairs is 29, not 28).
+TEST(SolvedShare, EveryGridTruncatesExactly) {
+  constexpr int kMaxCells = 400;
+  PuzzleRecord grid;
+  int wrong = 0;
+  for (int cols = 1; cols <= kMaxCells && wrong == 0; ++cols) {
+    for (int rows = 1; rows <= kMaxCells && wrong == 0; ++rows) {
+      grid.cols = static_cast<uint16_t>(cols);
+      grid.rows = static_cast<uint16_t>(rows);
+      const int64_t total = NeighbourPairCount(grid);
+      for (int64_t p = 1; p <= 100 && total > 0; ++p) {
+        const int64_t first = (p * total + 99) / 100;  // the least n with n * 100 >= p * total
+        wrong += SharePercent(first, total) < p || SharePercent(first - 1, total) >= p;
+      }
+      if (wrong != 0) ADD_FAILURE() << cols << " x " << rows;
+    }
+  }
+  EXPECT_EQ(SharePercent(348, 1200), 29);
+  EXPECT_EQ(SharePercent(1, 1), 100);
+  EXPECT_EQ(SharePercent(0, 0), 0);
+}
+
 TEST_F(Joining, TheLastJoinCompletesThePuzzleAtItsHome) {
   Join({0, 1, 3, 4, 2});
   state.boxes[0].open = true;
