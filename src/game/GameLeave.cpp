@@ -3,14 +3,12 @@
 #include "game/Game.h"
 #include "game/GameTexts.h"
 #include "game/MessageProgress.h"
-#include "play/CornerBox.h"
+#include "play/Dragging.h"
 
-// A drag cut short by leaving or by the celebration: the group stays where the pointer took it.
+// A drag cut short by leaving or by the celebration: the group keeps to the drop limits.
 void Game::EndDrag() {
   if (openPuzzle_ == nullptr || !state_.drag.dragging) return;
-  for (CornerBox& box : state_.boxes) box.highlighted = false;
-  openPuzzle_->draggedGroup = nullptr;
-  state_.drag.dragging = false;
+  EndDragWithoutRelease(state_, *openPuzzle_);
   host_.CaptureMouse(false);
 }
 

@@ -97,7 +97,7 @@ bool Game::BuildPieces(PuzzleRecord& puzzle) {
   RebuildGroups(puzzle);
   puzzle.picture = std::move(picture);
   if (!puzzle.savedPieces.empty()) {
-    RestorePositions(puzzle);
+    RestorePositions(puzzle, state_);
   } else {
     ArrangePieces(puzzle, state_.playArea, ArrangeKind::Random);
   }

@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "play/DropLimit.h"
+
 namespace {
 
 void AddSingleGroup(PuzzleRecord& puzzle, Piece& piece) {
@@ -34,7 +36,7 @@ void RebuildGroups(PuzzleRecord& puzzle) {
   }
 }
 
-void RestorePositions(PuzzleRecord& puzzle) {
+void RestorePositions(PuzzleRecord& puzzle, const PlayState& state) {
   const std::size_t count = std::min(puzzle.pieces.size(), puzzle.savedPieces.size());
   for (std::size_t i = 0; i < count; ++i) {
     Piece& piece = *puzzle.pieces[i];
@@ -43,4 +45,5 @@ void RestorePositions(PuzzleRecord& puzzle) {
     piece.y = saved.y;
     piece.rotation = saved.rotation;
   }
+  for (const auto& group : puzzle.groups) KeepGroupInside(state, *group);
 }

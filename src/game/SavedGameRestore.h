@@ -1,6 +1,7 @@
 // Laying a puzzle's saved game on its freshly cut pieces.
 #pragma once
 
+#include "play/PlayState.h"
 #include "puzzle/PuzzleRecord.h"
 
 // The groups of a game start: the saved groups in their drawing order, each with its box and
@@ -10,5 +11,7 @@
 // without members is dropped, so every piece lies in exactly one group.
 void RebuildGroups(PuzzleRecord& puzzle);
 
-// Positions and rotations from the saved pieces, for every id both sequences hold.
-void RestorePositions(PuzzleRecord& puzzle);
+// Positions and rotations from the saved pieces, for every id both sequences hold; then every
+// group (rebuilt first) found outside its drop limit in `state`'s layout is brought back
+// inside as a drop would be, so that no saved game leaves a group out of reach.
+void RestorePositions(PuzzleRecord& puzzle, const PlayState& state);

@@ -17,18 +17,6 @@ CornerBox* BoxNumbered(PlayState& state, int number) {
   return &state.boxes[static_cast<std::size_t>(number - 1)];
 }
 
-// Moves the dropped group back inside the client rectangle, or inside the open box it lies in.
-void LimitDrop(PlayState& state, PieceGroup& group) {
-  const auto bounds = GroupBounds(&group);
-  if (!bounds) return;
-  const CornerBox* box = BoxNumbered(state, group.box);
-  const Rect& limit = box != nullptr ? box->openRect : state.client;
-  const Piece& first = *group.pieces.front();
-  const ClientPoint shift =
-      DropShift(WithShadowRoom(*bounds), limit, first.imageWidth / 2, first.imageHeight / 2);
-  MoveGroup(group, shift.x, shift.y);
-}
-
 }  // namespace
 
 void MoveGroup(PieceGroup& group, int dx, int dy) {
@@ -86,11 +74,22 @@ void LeftButtonUp(PlayState& state, PuzzleRecord& puzzle, ClientPoint point, Pla
     state.sparkle.y = point.y;
   }
   if (PieceGroup* group = puzzle.draggedGroup) {
-    LimitDrop(state, *group);
-    if (CornerBox* box = BoxNumbered(state, group->box)) box->highlighted = false;
+    SettleGroup(state, *group);
     puzzle.draggedGroup = nullptr;
     effects.Repaint(state.playArea);
   }
   state.drag.dragging = false;
   effects.releaseMouse = true;
+}
+
+void SettleGroup(PlayState& state, PieceGroup& group) {
+  KeepGroupInside(state, group);
+  if (CornerBox* box = BoxNumbered(state, group.box)) box->highlighted = false;
+}
+
+void EndDragWithoutRelease(PlayState& state, PuzzleRecord& puzzle) {
+  if (PieceGroup* group = puzzle.draggedGroup) SettleGroup(state, *group);
+  for (CornerBox& box : state.boxes) box.highlighted = false;
+  puzzle.draggedGroup = nullptr;
+  state.drag.dragging = false;
 }

@@ -21,5 +21,13 @@ void MouseMove(PlayState& state, PuzzleRecord& puzzle, ClientPoint point, PlayEf
 // the caller releases the mouse.
 void LeftButtonUp(PlayState& state, PuzzleRecord& puzzle, ClientPoint point, PlayEffects& effects);
 
+// A drag that ends without the button-up (leaving the game, the celebration): the held group
+// keeps to the drop limits as at a release, but tries no joins; no box stays highlighted and
+// the drag ends. The caller lets the mouse go and repaints as it needs.
+void EndDragWithoutRelease(PlayState& state, PuzzleRecord& puzzle);
+
+// A group let go: moved back inside its drop limit, its box no longer highlighted.
+void SettleGroup(PlayState& state, PieceGroup& group);
+
 // Moves every piece of the group by (dx, dy), remembering where each was.
 void MoveGroup(PieceGroup& group, int dx, int dy);

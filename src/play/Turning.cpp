@@ -1,10 +1,24 @@
 // Turning groups with the right button.
 #include "play/Turning.h"
 
+#include <algorithm>
+
+#include "play/Dragging.h"
 #include "play/GroupBounds.h"
 #include "play/GroupOrder.h"
 #include "play/HitTest.h"
 #include "play/Joining.h"
+
+namespace {
+
+PieceGroup* GroupHolding(PuzzleRecord& puzzle, const Piece* piece) {
+  for (const auto& group : puzzle.groups) {
+    if (std::ranges::find(group->pieces, piece) != group->pieces.end()) return group.get();
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 bool RightButtonDownShowsMenu(const PlayState& state, const PuzzleRecord* puzzle,
                               ClientPoint point) {
@@ -37,6 +51,10 @@ void RightButtonUp(PlayState& state, PuzzleRecord& puzzle, ClientPoint point,
   if (state.mode != ViewMode::Play || puzzle.rotationOn == 0) return;
   const HitResult hit = HitTest(puzzle, point, BoxNumberAt(state.boxes, point));
   if (!hit) return;
+  // A group held by a left drag is let go by the turn. It is found again by a piece of it: the
+  // joins may merge it into another group.
+  const Piece* held =
+      puzzle.draggedGroup != nullptr ? puzzle.draggedGroup->pieces.front() : nullptr;
   PieceGroup* group = puzzle.groups[static_cast<std::size_t>(hit.groupIndex)].get();
   const auto old = GroupBounds(group);
   TurnGroup(*group, *hit.piece);
@@ -44,6 +62,10 @@ void RightButtonUp(PlayState& state, PuzzleRecord& puzzle, ClientPoint point,
   BringToFront(puzzle, group);
   TryJoin(state, puzzle, effects);
   puzzle.draggedGroup = nullptr;
+  if (PieceGroup* holding = GroupHolding(puzzle, held)) {
+    SettleGroup(state, *holding);
+    effects.Repaint(state.playArea);
+  }
   // Every join brings its group to the front, so the turned group, joined or not, is last.
   const auto turned = GroupBounds(puzzle.groups.back().get());
   if (old && turned) {

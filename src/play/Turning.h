@@ -18,5 +18,7 @@ void TurnGroup(PieceGroup& group, const Piece& centre);
 
 // In play with rotation on: the group under the pointer turns about the hit piece, is brought
 // to the front and tried for joins (without the join sound), and the area it covered before and
-// after is repainted. The drop limits do not apply.
+// after is repainted. The drop limits do not apply to the turned group, but a group held by a
+// left drag is let go and settles as at a release (without joins); the drag's button-up
+// then releases the mouse.
 void RightButtonUp(PlayState& state, PuzzleRecord& puzzle, ClientPoint point, PlayEffects& effects);

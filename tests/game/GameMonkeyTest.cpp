@@ -198,8 +198,19 @@ class Monkey {
     const auto& weights = wasGallery ? kGalleryWeights : kPlayWeights;
     std::discrete_distribution<int> pick(weights.begin(), weights.end());
     Do(static_cast<Act>(pick(random_)));
-    if (beforeIndex_ && !Open()) Remember(*beforeIndex_, *before_);
+    if (beforeIndex_ && !Open()) Remember(*beforeIndex_, Settled(*beforeIndex_, *before_));
     if (wasGallery && Open()) Resumed();
+  }
+
+  // A leave during a drag keeps the dragged group inside the drop limit: the game left is the
+  // one before the leave with every piece where the leave put it.
+  GameSnapshot Settled(int index, GameSnapshot snapshot) {
+    const PuzzleRecord& puzzle = h_.Puzzle(index);
+    for (std::size_t id = 0; id < puzzle.pieces.size() && id < snapshot.pieces.size(); ++id) {
+      const Piece& piece = *puzzle.pieces[id];
+      snapshot.pieces[id] = {piece.x, piece.y, piece.rotation};
+    }
+    return snapshot;
   }
 
   // A game taken up again in the same run is the one that was left, unless it was reset.
