@@ -2,6 +2,7 @@
 #include "library/FileReplacement.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +24,8 @@ std::string ErrorText(const char* what, const std::string& path) {
   return std::string(what) + " " + path + ": " + std::strerror(errno);
 }
 
+constexpr const char* kTemporaryMark = ".save-";
+
 // A name beside the target that the pack loader never takes for a puzzle (it does not end in
 // .qvx); the attempt number moves past names left by earlier runs, since the file is made only
 // when no file of that name exists.
@@ -30,8 +33,25 @@ std::string TemporaryName(const std::string& target, int attempt) {
   const std::filesystem::path path(target);
   std::string name(1, '.');
   name += path.filename().string();
-  name += ".save-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+  name += kTemporaryMark + std::to_string(getpid()) + "-" + std::to_string(attempt);
   return (path.parent_path() / name).string();
+}
+
+bool AllDigits(const std::string& text) {
+  return !text.empty() && text.size() <= 9 &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The process id in a name TemporaryName makes, or 0 when the name is not one of them.
+pid_t TemporaryOwner(const std::string& fileName) {
+  const std::size_t mark = fileName.rfind(kTemporaryMark);
+  if (fileName.size() < 2 || fileName[0] != '.' || mark == std::string::npos || mark < 2) return 0;
+  const std::string numbers = fileName.substr(mark + std::strlen(kTemporaryMark));
+  const std::size_t dash = numbers.find('-');
+  if (dash == std::string::npos) return 0;
+  const std::string pid = numbers.substr(0, dash);
+  if (!AllDigits(pid) || !AllDigits(numbers.substr(dash + 1))) return 0;
+  return static_cast<pid_t>(std::stol(pid));
 }
 
 // The folder's entry for the renamed file reaches the disk too; file systems that cannot flush
@@ -47,6 +67,14 @@ void FlushFolder(const std::string& target) {
 }
 
 }  // namespace
+
+ReplacementLeftover ClassifyReplacementName(const std::string& fileName) {
+  const pid_t owner = TemporaryOwner(fileName);
+  if (owner <= 0) return ReplacementLeftover::NotOurs;
+  // Only a process that is gone cannot still rename its file; one of another user answers EPERM.
+  if (kill(owner, 0) != 0 && errno == ESRCH) return ReplacementLeftover::Stale;
+  return ReplacementLeftover::InUse;
+}
 
 FileReplacement::FileReplacement(std::string target) : target_(std::move(target)) {}
 
@@ -82,10 +110,14 @@ FileStatus FileReplacement::Write(std::span<const uint8_t> bytes) {
 }
 
 FileStatus FileReplacement::CopyFrom(ByteSource& source, uint64_t length) {
+  return CopyRange(source, 0, length);
+}
+
+FileStatus FileReplacement::CopyRange(ByteSource& source, uint64_t from, uint64_t length) {
   std::vector<uint8_t> buffer(kCopyChunk);
   for (uint64_t at = 0; at < length;) {
     const std::size_t n = static_cast<std::size_t>(std::min<uint64_t>(kCopyChunk, length - at));
-    if (!source.ReadAt(at, std::span(buffer.data(), n)))
+    if (!source.ReadAt(from + at, std::span(buffer.data(), n)))
       return FileStatus::Failed("cannot read the bytes to keep for " + target_);
     if (FileStatus status = Write(std::span(buffer.data(), n)); !status) return status;
     at += n;

@@ -24,6 +24,8 @@ class FileReplacement {
   FileStatus Write(std::span<const uint8_t> bytes);
   // Copies `length` bytes from the start of `source` in 32768-byte pieces.
   FileStatus CopyFrom(ByteSource& source, uint64_t length);
+  // Copies `length` bytes of `source` from offset `from` on.
+  FileStatus CopyRange(ByteSource& source, uint64_t from, uint64_t length);
   // Gives the new file the permissions and times of the open file `likeFd` (the file being
   // replaced; -1 for a new file, which keeps the permissions the process gives new files).
   FileStatus Commit(int likeFd);
@@ -35,3 +37,9 @@ class FileReplacement {
   std::string temporary_;
   int fd_ = -1;
 };
+
+// What a file name in a folder is to the replacements: not a name they make, the new file of a
+// replacement whose process still runs (or may run: it is kept), or one left by a process that
+// was killed before its rename.
+enum class ReplacementLeftover { NotOurs, InUse, Stale };
+ReplacementLeftover ClassifyReplacementName(const std::string& fileName);

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -56,15 +57,46 @@ FileStatus WriteHeaderRanges(const PuzzleRecord& record, const HeaderBytes& byte
   return FileStatus::Done();
 }
 
-// Writes the file anew beside the old one: its first B bytes, then `tail`, then the trailer.
+// The header the record gives the file: the file's own header bytes with the updated fields
+// taken from the record.
+FileStatus RecordHeader(const PuzzleRecord& record, FileByteSource& source, HeaderBytes& old,
+                        HeaderBytes& updated) {
+  if (!source.ReadAt(static_cast<uint32_t>(record.pictureSize), old))
+    return FileStatus::Failed("cannot read the header of " + record.filePath);
+  PuzzleHeader header = DecodeHeader(old);
+  TakeUpdatedFields(record, header);
+  const HeaderBytes encoded = EncodeHeader(header);
+  updated = old;
+  for (const auto& [from, to] : kUpdatedHeaderRanges)
+    std::copy(encoded.begin() + from, encoded.begin() + to, updated.begin() + from);
+  return FileStatus::Done();
+}
+
+// The rename needs only the folder's rights; a file the player may not write is still not
+// replaced.
+FileStatus CheckWritable(const std::string& path) {
+  if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+    return FileStatus::Failed("cannot write " + path + ": " + std::strerror(errno));
+  return FileStatus::Done();
+}
+
+// Writes the file anew beside the old one: its picture, the record's header, the bytes up to B,
+// then `tail` and the trailer. The one rename commits the header and the piece block together.
 FileStatus ReplaceTail(const PuzzleRecord& record, FileByteSource& source,
                        std::vector<uint8_t> tail) {
+  if (FileStatus status = CheckWritable(record.filePath); !status) return status;
+  HeaderBytes old{}, header{};
+  if (FileStatus status = RecordHeader(record, source, old, header); !status) return status;
+  const auto p = static_cast<uint32_t>(record.pictureSize);
+  const auto b = static_cast<uint32_t>(record.pieceBlockOffset);
   LittleEndianWriter w(tail);
-  w.U32(static_cast<uint32_t>(record.pieceBlockOffset));
-  w.U32(static_cast<uint32_t>(record.pictureSize));
+  w.U32(b);
+  w.U32(p);
   FileReplacement file(record.filePath);
   FileStatus status = file.Begin();
-  if (status) status = file.CopyFrom(source, static_cast<uint32_t>(record.pieceBlockOffset));
+  if (status) status = file.CopyFrom(source, p);
+  if (status) status = file.Write(header);
+  if (status) status = file.CopyRange(source, uint64_t{p} + kHeaderSize, b - p - kHeaderSize);
   if (status) status = file.Write(tail);
   if (status) status = file.Commit(source.Descriptor());
   return status;
@@ -75,12 +107,8 @@ FileStatus ReplaceTail(const PuzzleRecord& record, FileByteSource& source,
 FileStatus UpdatePuzzleHeader(const PuzzleRecord& record) {
   FileByteSource source;
   if (FileStatus status = OpenMatching(record, source); !status) return status;
-  HeaderBytes old{};
-  if (!source.ReadAt(static_cast<uint32_t>(record.pictureSize), old))
-    return FileStatus::Failed("cannot read the header of " + record.filePath);
-  PuzzleHeader header = DecodeHeader(old);
-  TakeUpdatedFields(record, header);
-  const HeaderBytes updated = EncodeHeader(header);
+  HeaderBytes old{}, updated{};
+  if (FileStatus status = RecordHeader(record, source, old, updated); !status) return status;
   if (updated == old) return FileStatus::Done();
   KeptFileTimes times;
   times.Take(source.Descriptor());
@@ -100,6 +128,6 @@ FileStatus DiscardPieceBlock(const PuzzleRecord& record) {
   FileByteSource source;
   if (FileStatus status = OpenMatching(record, source); !status) return status;
   if (source.Length() == static_cast<uint32_t>(record.pieceBlockOffset) + kTrailerSize)
-    return FileStatus::Done();
+    return UpdatePuzzleHeader(record);
   return ReplaceTail(record, source, {});
 }

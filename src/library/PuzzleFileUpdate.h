@@ -1,4 +1,5 @@
-// Writing a played puzzle back into its file: the header in place, the saved game by replacement.
+// Writing a played puzzle back into its file: the header alone in place, the saved game together
+// with the header by replacement.
 #pragma once
 
 #include "library/FileStatus.h"
@@ -11,13 +12,16 @@
 FileStatus UpdatePuzzleHeader(const PuzzleRecord& record);
 
 // Writes the record's live pieces (x, y and rotation in id order) and groups (box and member
-// ids in drawing order) as the piece block at the unchanged offset B, followed by the trailer.
-// The new file is made beside the old one from its first B bytes and renamed over it, keeping
-// its permissions and times; the old file stays whole until then. Fails for a puzzle that has
-// not been played, and like UpdatePuzzleHeader for a file that no longer matches its record.
+// ids in drawing order) as the piece block at the unchanged offset B, followed by the trailer,
+// and the record's header fields as UpdatePuzzleHeader would. The new file is made beside the
+// old one from its first B bytes and renamed over it, keeping its permissions and times, so one
+// rename commits the header and the game together; the old file stays whole until then, and a
+// failed save leaves it as it was. A file the process may not write is not replaced, even where
+// its folder would allow the rename. Fails for a puzzle that has not been played, and like
+// UpdatePuzzleHeader for a file that no longer matches its record.
 FileStatus SavePieceBlock(const PuzzleRecord& record);
 
-// Removes the saved game (the piece block) from the file, by replacement as SavePieceBlock does,
-// so a scattered puzzle starts anew in the next run too. A file without a piece block is not
-// touched.
+// Removes the saved game (the piece block) from the file and writes the record's header with it,
+// by replacement as SavePieceBlock does, so a scattered puzzle starts anew in the next run too.
+// A file without a piece block only has its header updated in place.
 FileStatus DiscardPieceBlock(const PuzzleRecord& record);

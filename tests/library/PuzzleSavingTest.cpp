@@ -1,8 +1,10 @@
 // Saving when a game is left and at program end.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
+#include "OtherUser.h"
 #include "QvxTestFile.h"
 #include "TestPictures.h"
 #include "library/PuzzleFileParser.h"
@@ -27,6 +29,38 @@ class PuzzleSaving : public testing::Test {
     PuzzleFileContents contents;
     EXPECT_TRUE(ParsePuzzleFile(source, contents));
     return contents;
+  }
+
+  // A played game saved, then a later game left while the player lacks a right `takeRight`
+  // removes: the save fails and names the file, and neither that nor program end changes a
+  // byte of it or leaves anything beside it.
+  void ExpectRefusedSave(const std::function<void(PuzzleRecord&)>& takeRight) {
+    PuzzleLibrary library;
+    library.packs.push_back(std::make_unique<PuzzlePack>());
+    PuzzleRecord& puzzle = Add(*library.packs[0], "Guarded");
+    PlayTestGame(puzzle, 4, 6);
+    ASSERT_TRUE(SaveLeftGame(puzzle, [](PuzzleRecord& record) { record.minutes = 5; }));
+    const std::vector<uint8_t> before = ReadBytes(puzzle.filePath);
+    OtherUser::Hand(folder.Path());
+    takeRight(puzzle);
+    {
+      OtherUser user;
+      if (!user.Active()) GTEST_SKIP() << "cannot take on another user's ids as root";
+      PlayTestGame(puzzle, 9, 2);
+      const FileStatus status = SaveLeftGame(puzzle, [](PuzzleRecord& record) {
+        record.minutes = 40;
+        record.cellLeft = 7;
+      });
+      EXPECT_FALSE(status);
+      EXPECT_NE(status.Reason().find(puzzle.filePath), std::string::npos) << status.Reason();
+      EXPECT_EQ(SaveAllPuzzles(library).size(), 1u);
+    }
+    chmod(folder.Path().c_str(), 0755);
+    EXPECT_EQ(ReadBytes(puzzle.filePath), before);
+    EXPECT_EQ(Contents(puzzle).header.minutes, 5);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder.Path())) ++entries;
+    EXPECT_EQ(entries, 2) << "the picture and the puzzle";
   }
 
   SurfaceService service{PixelFormatInfo::Rgb24()};
@@ -82,6 +116,17 @@ TEST_F(PuzzleSaving, ProgramEndSavesEveryHeaderAndThePlayedGames) {
   const PuzzleFileContents s = Contents(seen);
   EXPECT_FALSE(s.hasSavedGame);
   EXPECT_EQ(s.header.cellLeft, 412);
+}
+
+// The folder would allow the rename, but the file's own mode forbids writing it.
+TEST_F(PuzzleSaving, ALeftGameNeverReplacesAReadOnlyFile) {
+  ExpectRefusedSave([](PuzzleRecord& puzzle) { chmod(puzzle.filePath.c_str(), 0444); });
+}
+
+// The file could be written in place, but the new file cannot be made beside it: the header
+// is not written alone either.
+TEST_F(PuzzleSaving, ALeftGameInAFolderThatCannotBeWrittenKeepsItsHeader) {
+  ExpectRefusedSave([this](PuzzleRecord&) { chmod(folder.Path().c_str(), 0555); });
 }
 
 }  // namespace
