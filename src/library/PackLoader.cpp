@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <limits>
 
+#include "library/FileReplacement.h"
 #include "library/PackSorting.h"
 #include "library/PuzzleFileReader.h"
 #include "library/PuzzlePaths.h"
@@ -82,11 +83,23 @@ void LoadPuzzle(PackScan& scan, PuzzlePack& pack, const fs::path& file) {
   pack.puzzles.push_back(std::move(record));
 }
 
+// A save killed before its rename leaves its new file beside the puzzle; it is removed here
+// once the process that made it is gone. A file a running save may still rename is kept. Either
+// way it is no puzzle the player should hear of; answers false for any other name.
+bool PassOverSaveLeftover(const fs::path& file) {
+  const ReplacementLeftover kind = ClassifyReplacementName(file.filename().string());
+  if (kind == ReplacementLeftover::NotOurs) return false;
+  std::error_code error;
+  if (kind == ReplacementLeftover::Stale && fs::is_regular_file(fs::symlink_status(file, error)))
+    fs::remove(file, error);
+  return true;
+}
+
 void LoadPackPuzzles(PackScan& scan, PuzzlePack& pack) {
   const std::error_code error = ForEachEntry(pack.dirPath, [&](const fs::directory_entry& entry) {
     const std::string name = entry.path().filename().string();
     std::error_code typeError;
-    if (name == kPackCoverName) return;
+    if (name == kPackCoverName || PassOverSaveLeftover(entry.path())) return;
     if (!IsPuzzleFileName(name) || !entry.is_regular_file(typeError))
       scan.notes.push_back({entry.path().string(), "not a puzzle file (*.qvx)", true});
     else

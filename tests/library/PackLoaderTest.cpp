@@ -2,14 +2,19 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "QvxTestFile.h"
 #include "TestPictures.h"
+#include "library/FileReplacement.h"
 #include "library/PackLoader.h"
 #include "library/PuzzleFileReader.h"
 #include "library/PuzzleFileUpdate.h"
+#include "library/PuzzlePaths.h"
 
 namespace {
 
@@ -43,6 +48,28 @@ bool Skipped(const std::vector<PackLoadNote>& notes, const fs::path& path) {
     if (note.skipped && note.path == path.string()) return true;
   }
   return false;
+}
+
+// The folder's entries other than `path` itself: what a killed save left beside `path`.
+std::vector<std::string> NamesBeside(const fs::path& path) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(path.parent_path()))
+    if (entry.path() != path) names.push_back(entry.path().filename().string());
+  return names;
+}
+
+// A save of `path` whose process is killed between writing its new file and the rename.
+void KilledSave(const fs::path& path) {
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    FileReplacement file(path.string());
+    const uint8_t bytes[] = {1, 2, 3};
+    _exit(file.Begin() && file.Write(bytes) ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 class PackLoader : public testing::Test {
@@ -166,6 +193,38 @@ TEST_F(PackLoader, WithoutPuzzlesFolderThereAreNoPacks) {
   EXPECT_EQ(library.currentPack, nullptr);
   EXPECT_TRUE(Skipped(notes, puzzles));
   EXPECT_EQ(progress.texts.back(), "Loaded.\nPress any key.");
+}
+
+// A killed save's new file goes at the next load; one a running process may still rename, and
+// files that only look like them, stay.
+TEST_F(PackLoader, RemovesTheNewFilesOfKilledSavesOnly) {
+  WriteTestPack(service, puzzles, "Animals", {"Cat"});
+  const fs::path cat = puzzles / "Animals" / "Cat.qvx";
+  KilledSave(cat);
+  ASSERT_FALSE(HasFatalFailure());
+  ASSERT_EQ(NamesBeside(cat).size(), 2u) << "the cover and the killed save's file";
+  const std::string live =
+      "." + cat.filename().string() + ".save-" + std::to_string(getpid()) + "-7";
+  const std::vector<std::string> foreign = {".Cat.qvx.save-12", ".Cat.qvx.save-12-x", ".save-12-0",
+                                            "Cat.qvx.save-99999999-0"};
+  for (const std::string& name : foreign) WriteBytes(puzzles / "Animals" / name, {7});
+  WriteBytes(puzzles / "Animals" / live, {7});
+  KilledSave(cat);
+  ASSERT_FALSE(HasFatalFailure());
+  const std::vector<uint8_t> before = ReadBytes(cat);
+  const std::vector<PackLoadNote> notes = Load();
+  EXPECT_EQ(PuzzleNames(*library.packs[0]), (std::vector<std::string>{"Cat"}));
+  EXPECT_EQ(ReadBytes(cat), before);
+  std::vector<std::string> left = NamesBeside(cat);
+  std::sort(left.begin(), left.end());
+  std::vector<std::string> expected = foreign;
+  expected.push_back(live);
+  expected.emplace_back(kPackCoverName);
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(left, expected);
+  EXPECT_FALSE(Skipped(notes, puzzles / "Animals" / live)) << "a save in progress is no news";
+  for (const std::string& name : foreign)
+    EXPECT_TRUE(Skipped(notes, puzzles / "Animals" / name)) << name;
 }
 
 }  // namespace
