@@ -23,9 +23,12 @@ PuzzleRecord* CurrentPuzzle(const PuzzleLibrary& library) {
   return library.currentPack != nullptr ? library.currentPack->currentPuzzle : nullptr;
 }
 
-void Reset(PuzzleRecord& puzzle) {
-  if (const FileStatus status = ResetPuzzle(puzzle); !status)
+// The game is discarded in memory either way; a file that kept the old game is the player's news.
+void Reset(Host& host, PuzzleRecord& puzzle) {
+  if (const FileStatus status = ResetPuzzle(puzzle); !status) {
     WriteSessionLog(status.Reason() + "\n");
+    host.ShowMessage(kGameNotSaved + status.Reason(), MessageIcon::Exclamation);
+  }
 }
 
 bool HasSavedGame(const PuzzleRecord& puzzle) {
@@ -37,14 +40,14 @@ bool HasSavedGame(const PuzzleRecord& puzzle) {
 void Game::OnPlay() {
   PuzzleRecord* puzzle = CurrentPuzzle(library_);
   if (puzzle == nullptr) return;
-  if (puzzle->solvedPercent == 100 && host_.AskYesNo(kCompletedQuestion)) Reset(*puzzle);
+  if (puzzle->solvedPercent == 100 && host_.AskYesNo(kCompletedQuestion)) Reset(host_, *puzzle);
   StartGame(*puzzle);
 }
 
 void Game::OnScatter() {
   PuzzleRecord* puzzle = CurrentPuzzle(library_);
   if (puzzle == nullptr || !host_.AskYesNo(kScatterQuestion)) return;
-  Reset(*puzzle);
+  Reset(host_, *puzzle);
   RedrawRect(state_.client);
 }
 

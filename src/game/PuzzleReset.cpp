@@ -9,7 +9,5 @@ FileStatus ResetPuzzle(PuzzleRecord& puzzle) {
   puzzle.hours = 0;
   puzzle.minutes = 0;
   puzzle.seconds = 0;
-  FileStatus status = DiscardPieceBlock(puzzle);
-  if (status) status = UpdatePuzzleHeader(puzzle);
-  return status;
+  return DiscardPieceBlock(puzzle);
 }

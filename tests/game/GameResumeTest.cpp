@@ -1,6 +1,10 @@
 // Leaving a game and coming back to it, in the same run and after a restart from the files.
+#include <sys/stat.h>
+
 #include "GamePlayer.h"
 #include "GameSnapshot.h"
+#include "OtherUser.h"
+#include "QvxTestFile.h"
 #include "game/GameCommands.h"
 #include "game/GameTexts.h"
 
@@ -158,6 +162,37 @@ TEST_P(GameFormatTest, TheOtherPuzzleIsUntouchedByTheGame) {
   h.Play();
   ASSERT_EQ(h.game().OpenPuzzle(), &h.Puzzle(1));
   EXPECT_EQ(h.Open().groups.size(), 12u);
+}
+
+// A read-only puzzle file in a folder the player may write: Back says the game could not be
+// saved and leaves the file as it was, so the next run resumes the game saved before.
+TEST_F(GameTest, BackOnAReadOnlyFileKeepsTheGameSavedBefore) {
+  h.Play();
+  PlayAWhile(h);
+  ASSERT_FALSE(HasFatalFailure());
+  const GameSnapshot saved = TakeSnapshot(h.game());
+  h.Back();
+  const std::filesystem::path path = h.PuzzlePath(0);
+  const std::vector<uint8_t> before = ReadBytes(path);
+  OtherUser::Hand(h.ProgramDir());
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+  OtherUser user;
+  if (!user.Active()) GTEST_SKIP() << "cannot take on another user's ids as root";
+  h.host.ClearRecords();
+  h.Play();
+  for (int step = 0; step < 5; ++step) h.IdleAfter(1000);
+  ASSERT_NE(TakeSnapshot(h.game()), saved);
+  h.Back();
+  ASSERT_EQ(h.host.messages.size(), 1u);
+  EXPECT_EQ(h.host.messages[0].text.rfind(kGameNotSaved, 0), 0u) << h.host.messages[0].text;
+  EXPECT_EQ(ReadBytes(path), before);
+
+  EXPECT_EQ(h.game().Shutdown().size(), 1u);
+  EXPECT_EQ(ReadBytes(path), before);
+  h.OpenGame();
+  h.Play();
+  ASSERT_EQ(h.game().Mode(), ViewMode::Play);
+  EXPECT_EQ(TakeSnapshot(h.game()), saved);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, GameFormatTest, ::testing::Values("32", "565"));

@@ -1,9 +1,13 @@
 // Play and Scatter from the gallery: completed puzzles, discarded games, another display mode,
 // pictures that cannot be loaded, and the "Loading..." window.
+#include <sys/stat.h>
+
 #include <fstream>
 
 #include "GamePlayer.h"
 #include "GameSnapshot.h"
+#include "OtherUser.h"
+#include "QvxTestFile.h"
 #include "game/GameCommands.h"
 #include "game/GameTexts.h"
 
@@ -112,6 +116,40 @@ TEST_F(GameTest, AScatteredGameStaysDiscardedAfterAQuit) {
   EXPECT_EQ(h.Open().groups.size(), 12u);
   EXPECT_EQ(h.Open().solvedPercent, 0);
   EXPECT_EQ(h.game().State().clock.shown, (ClockReading{0, 0, 0}));
+}
+
+// A completed puzzle whose file is read-only: Scatter, and Play answered Yes after the next
+// start, discard the game in memory, tell the player the file kept the old one, and leave the file
+// byte for byte as it was, its header at 100 % beside its finished game.
+TEST_F(GameTest, ScatteringAReadOnlyCompletedPuzzleKeepsItsFileAndSaysSo) {
+  CompleteFirstPuzzle(h);
+  ASSERT_FALSE(HasFatalFailure());
+  const std::filesystem::path path = h.PuzzlePath(0);
+  const std::vector<uint8_t> before = ReadBytes(path);
+  OtherUser::Hand(h.ProgramDir());
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+  OtherUser user;
+  if (!user.Active()) GTEST_SKIP() << "cannot take on another user's ids as root";
+  h.host.answers = {true};
+  h.game().Command(kScatterCommand);
+  EXPECT_EQ(h.Puzzle(0).solvedPercent, 0);
+  ASSERT_EQ(h.host.messages.size(), 1u);
+  EXPECT_EQ(h.host.messages[0].text.rfind(kGameNotSaved, 0), 0u) << h.host.messages[0].text;
+  EXPECT_NE(h.host.messages[0].text.find(path.string()), std::string::npos);
+  EXPECT_EQ(h.host.messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(ReadBytes(path), before);
+
+  EXPECT_EQ(h.game().Shutdown().size(), 1u) << "the reset header cannot be written either";
+  EXPECT_EQ(ReadBytes(path), before);
+  h.OpenGame();
+  ASSERT_EQ(h.Puzzle(0).solvedPercent, 100) << "the file still holds the finished game";
+  h.host.ClearRecords();
+  h.host.answers = {true};
+  h.Play();
+  EXPECT_EQ(h.host.messages.size(), 1u);
+  ASSERT_EQ(h.game().Mode(), ViewMode::Play);
+  EXPECT_EQ(h.Open().groups.size(), 12u);
+  EXPECT_EQ(ReadBytes(path), before);
 }
 
 TEST_F(GameTest, ASavedGameFromAnotherDisplayModeIsRefused) {
