@@ -110,6 +110,12 @@ FileStatus UpdatePuzzleHeader(const PuzzleRecord& record) {
   HeaderBytes old{}, updated{};
   if (FileStatus status = RecordHeader(record, source, old, updated); !status) return status;
   if (updated == old) return FileStatus::Done();
+  // The record holds no game while the file does: the game was discarded in memory by a reset
+  // the file could not follow, and its header must not go without it.
+  const bool fileHasGame =
+      source.Length() > static_cast<uint32_t>(record.pieceBlockOffset) + kTrailerSize;
+  if (fileHasGame && record.pieces.empty() && record.savedPieces.empty())
+    return ReplaceTail(record, source, {});
   KeptFileTimes times;
   times.Take(source.Descriptor());
   return WriteHeaderRanges(record, updated, times);

@@ -8,7 +8,10 @@
 // Rewrites the header fields at offsets 4..11 and 16..64 from the record, in place, leaving
 // every other byte of the file as it was. A header whose bytes would not change is not
 // written at all, so unchanged and read-only files are not touched. Fails, without writing,
-// when the file cannot be opened or its trailer no longer gives the record's P and B.
+// when the file cannot be opened or its trailer no longer gives the record's P and B. A record
+// that holds no game (neither live nor saved pieces) for a file that still holds one, as after
+// a reset the file could not follow, has the game removed with the header written, as
+// DiscardPieceBlock does, so the header never goes without it.
 FileStatus UpdatePuzzleHeader(const PuzzleRecord& record);
 
 // Writes the record's live pieces (x, y and rotation in id order) and groups (box and member

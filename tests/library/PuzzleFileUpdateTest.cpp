@@ -9,6 +9,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "OtherUser.h"
 #include "QvxTestFile.h"
 #include "TestPictures.h"
 #include "library/PuzzleFileParser.h"
@@ -242,6 +243,33 @@ TEST_F(PuzzleFileUpdate, FullDiskKeepsTheOldFileWhole) {
   int entries = 0;
   for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder.Path())) ++entries;
   EXPECT_EQ(entries, 2) << "the picture and the puzzle";
+}
+
+// A game discarded in memory while its folder cannot be written: neither the discard nor a
+// later header update changes the file, whose header stays with its game; once the folder can
+// be written the header update takes the game out with it.
+TEST_F(PuzzleFileUpdate, AHeaderNeverGoesWithoutTheGameItDescribes) {
+  PlayTestGame(*record, 3, 2);
+  record->minutes = 9;
+  ASSERT_TRUE(SavePieceBlock(*record));
+  const std::vector<uint8_t> before = ReadBytes(path);
+  record->pieces.clear();
+  record->groups.clear();
+  record->minutes = 0;
+  OtherUser::Hand(folder.Path());
+  ASSERT_EQ(chmod(folder.Path().c_str(), 0555), 0);
+  {
+    OtherUser user;
+    if (!user.Active()) GTEST_SKIP() << "cannot take on another user's ids as root";
+    EXPECT_FALSE(DiscardPieceBlock(*record));
+    EXPECT_FALSE(UpdatePuzzleHeader(*record));
+  }
+  ASSERT_EQ(chmod(folder.Path().c_str(), 0755), 0);
+  EXPECT_EQ(ReadBytes(path), before);
+  ASSERT_TRUE(UpdatePuzzleHeader(*record));
+  const PuzzleFileContents c = Contents();
+  EXPECT_FALSE(c.hasSavedGame);
+  EXPECT_EQ(c.header.minutes, 0);
 }
 
 }  // namespace
