@@ -15,17 +15,13 @@
 #include <optional>
 #include <string>
 
+#include "PhotoPuzzle.h"
 #include "assets/EmbeddedBitmaps.h"
 #include "game/Game.h"
 #include "game/NullHost.h"
 #include "game/SavedGameRestore.h"
-#include "image/CImg.h"
-#include "image/CJpegWriter.h"
-#include "library/ChoiceGrid.h"
 #include "library/EmbeddedPicture.h"
-#include "library/PackCover.h"
 #include "library/PackLoader.h"
-#include "library/PuzzleFileWriter.h"
 #include "paint/FrameComposition.h"
 #include "paint/PaintResources.h"
 #include "play/Arranging.h"
@@ -33,7 +29,6 @@
 #include "puzzle/EdgeMasks.h"
 #include "puzzle/Ghost.h"
 #include "puzzle/PictureFitting.h"
-#include "puzzle/PictureLoad.h"
 #include "puzzle/PieceCutting.h"
 #include "puzzle/PieceGrid.h"
 #include "puzzle/PieceRotation.h"
@@ -45,14 +40,11 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kPictureWidth = 3000;
-constexpr int kPictureHeight = 2000;
-constexpr int kViewWidth = 1920;
-constexpr int kViewHeight = 1080;
-constexpr int kSizeChoice = 7;
+using photopuzzle::kSizeChoice;
+using photopuzzle::kViewHeight;
+using photopuzzle::kViewWidth;
 constexpr int kPlayCommand = 32821;
 constexpr uint32_t kSeed = 20261209;
-const Rect kPlayArea{0, kPlayToolbarHeight, kViewWidth, kViewHeight};
 
 double MillisecondsBetween(Clock::time_point from, Clock::time_point to) {
   return std::chrono::duration<double, std::milli>(to - from).count();
@@ -65,73 +57,16 @@ double ThreadCpuMilliseconds() {
   return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-// A photograph stand-in: soft colour gradients, a few blurred discs with edges, and grain, so
-// that the file is as large and as slow to decode as a photograph of that size.
-bool WritePhotoJpeg(const fs::path& path) {
-  CImg image;
-  uint32_t* pixels = image.AllocatePixels(kPictureWidth, kPictureHeight);
-  if (!pixels) return false;
-  constexpr std::array<std::array<int, 3>, 4> kDiscs = {
-      {{700, 600, 380}, {2100, 900, 520}, {1400, 1550, 300}, {2600, 1700, 220}}};
-  uint32_t noise = 987654321u;
-  for (int y = 0; y < kPictureHeight; ++y) {
-    for (int x = 0; x < kPictureWidth; ++x) {
-      int red = 40 + x * 150 / kPictureWidth;
-      int green = 60 + y * 120 / kPictureHeight;
-      int blue = 180 - (x + y) * 120 / (kPictureWidth + kPictureHeight);
-      for (const auto& disc : kDiscs) {
-        const int dx = x - disc[0];
-        const int dy = y - disc[1];
-        if (dx * dx + dy * dy < disc[2] * disc[2]) {
-          red = (red + 255 - dx * 60 / disc[2]) / 2;
-          green = green * 3 / 4;
-          blue = (blue + dy * 80 / disc[2] + 80) / 2;
-        }
-      }
-      noise = noise * 1664525u + 1013904223u;
-      const int grain = static_cast<int>(noise >> 27) - 16;
-      const auto channel = [grain](int value) {
-        return static_cast<uint32_t>(std::clamp(value + grain, 1, 255));
-      };
-      pixels[static_cast<std::size_t>(y) * kPictureWidth + static_cast<std::size_t>(x)] =
-          channel(red) << 16 | channel(green) << 8 | channel(blue);
-    }
-  }
-  return CJpegWriter(&image).SaveJpeg(path.c_str(), 0, 90, 0) == IMG_OK;
-}
-
-// A program folder in a temporary directory: "Puzzles/Photos" with its cover and one new puzzle
-// made from the photograph with choice 7 and rotation on, its grid given by the fit rule.
-// Removed at exit.
+// A program folder in a temporary directory holding the photograph's puzzle. Removed at exit.
 struct ProgramFolder {
   ProgramFolder() {
     std::string pattern = (fs::temp_directory_path() / "pavlemir-gamestartbench-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) return;
     root = pattern;
-    const fs::path photo = root / "Harbour.jpg";
-    const fs::path pack = root / "Puzzles" / "Photos";
-    SurfaceService service(PixelFormatInfo::Rgb32());
-    const auto loaded =
-        WritePhotoJpeg(photo) ? LoadPictureSurface(service, photo.string(), true) : nullptr;
-    std::error_code error;
-    if (!loaded || !fs::create_directories(pack, error)) return;
-    const ChoiceGrid grid = GridForChoice(kPictureWidth, kPictureHeight, kPlayArea, kSizeChoice);
-    NewPuzzle puzzle;
-    puzzle.picturePath = photo.string();
-    puzzle.picture = loaded.get();
-    puzzle.sizeChoice = kSizeChoice;
-    puzzle.rotationOn = true;
-    puzzle.cols = grid.cols;
-    puzzle.rows = grid.rows;
-    std::unique_ptr<PuzzleRecord> record;
-    if (!grid.Offered() ||
-        !WriteNewPuzzleFile(service, (pack / "Harbour.qvx").string(), puzzle, record) ||
-        !WritePackCover(*loaded, (pack / "Thumb.jpg").string())) {
-      return;
-    }
-    gridPieces = grid.PieceCount();
-    jpegBytes = static_cast<double>(fs::file_size(photo, error));
-    ready = !error;
+    photopuzzle::PhotoFolder made;
+    ready = photopuzzle::MakePhotoProgramFolder(root, root / "Harbour.jpg", made);
+    gridPieces = made.gridPieces;
+    jpegBytes = made.jpegBytes;
   }
   ProgramFolder(const ProgramFolder&) = delete;
   ProgramFolder& operator=(const ProgramFolder&) = delete;

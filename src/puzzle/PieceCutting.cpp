@@ -1,7 +1,6 @@
 // The cutting phases that make the pieces and cut their outlines with the edge masks.
 #include "puzzle/PieceCutting.h"
 
-#include <cstring>
 #include <span>
 
 #include "puzzle/PieceGrid.h"
@@ -26,14 +25,6 @@ struct CutJob {
 // A tab on a side that a draw from the random sequence decides: 1 for about half the draws.
 uint8_t DrawTab() {
   return NextRandom() % 1000 > 499 ? 0 : 1;
-}
-
-// A new piece image is all transparent and keyed black; one that cannot be locked is neither.
-void ClearToTransparent(Surface& image) {
-  const SurfaceLock lock = image.Lock();
-  if (!lock) return;
-  std::memset(lock.bits, 0, static_cast<std::size_t>(lock.pitch) * image.Height());
-  image.SetColourKey(0);
 }
 
 // The cell grown by the margin on every side that has a neighbour, so that the cell itself
@@ -69,8 +60,9 @@ std::unique_ptr<Piece> MakePiece(const CutJob& job, int c, int r, const Piece* l
   piece->tabTop = upper ? static_cast<uint8_t>(1 - upper->tabBottom) : 0;
   piece->tabBottom = DrawTab();
   piece->imageMaster[0] = CreateOffscreenSurface(job.context.service, side, side, true);
+  // A new surface is all 0: the image starts out transparent, keyed black.
   if (piece->imageMaster[0]) {
-    ClearToTransparent(*piece->imageMaster[0]);
+    piece->imageMaster[0]->SetColourKey(0);
     CopyCell(job, *piece);
   }
   return piece;
@@ -121,6 +113,13 @@ void CutOutlines(const CutJob& job, std::span<const std::unique_ptr<Piece>> piec
 
 }  // namespace
 
+std::unique_ptr<SurfaceReservation> ReservePieceImages(SurfaceService& service, std::size_t images,
+                                                       int side) {
+  if (images == 0 || side <= 0) return nullptr;
+  const std::size_t each = service.ReservedBytes(side, side) + SurfaceService::ReservedCopyBytes();
+  return service.Reserve(2 * images * each);
+}
+
 int CutPicture(CutContext& context, const Surface& picture, int pieceSize, int overlap, int maskSet,
                bool rotationOn, std::vector<std::unique_ptr<Piece>>& pieces) {
   const CutGrid grid =
@@ -131,6 +130,9 @@ int CutPicture(CutContext& context, const Surface& picture, int pieceSize, int o
   context.progress.SetStep(1);
 
   const CutJob job{context, picture, grid, pieceSize, overlap, maskSet, rotationOn};
+  const auto reservation = ReservePieceImages(
+      context.service, static_cast<std::size_t>(grid.cols) * static_cast<std::size_t>(grid.rows),
+      pieceSize + overlap);
   const std::size_t first = pieces.size();
   MakePieces(job, pieces);
   const std::span<const std::unique_ptr<Piece>> made(pieces.begin() + static_cast<long>(first),

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 
+#include "puzzle/PieceCutting.h"
 #include "surface/PixelAccess.h"
 
 namespace {
@@ -73,6 +74,11 @@ void MakePieceRotations(SurfaceService& service, Piece& piece) {
 
 void MakeRotations(SurfaceService& service, std::span<const std::unique_ptr<Piece>> pieces,
                    CutProgress& progress) {
+  // Every piece of a puzzle has the same square image size.
+  const auto reservation = pieces.empty()
+                               ? nullptr
+                               : ReservePieceImages(service, (kRotationCount - 1) * pieces.size(),
+                                                    pieces[0]->imageWidth);
   for (const auto& piece : pieces) {
     MakePieceRotations(service, *piece);
     progress.StepIt();

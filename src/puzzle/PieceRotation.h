@@ -20,6 +20,6 @@ std::unique_ptr<Surface> TurnedSurface(SurfaceService& service, const Surface& s
 // its side flags keep naming the upright piece's sides). What index 0 lacks stays absent.
 void MakePieceRotations(SurfaceService& service, Piece& piece);
 
-// The turned sets of `pieces` in order, one progress step per piece.
+// The turned sets of `pieces` in order, one progress step per piece, in one block sized for them.
 void MakeRotations(SurfaceService& service, std::span<const std::unique_ptr<Piece>> pieces,
                    CutProgress& progress);

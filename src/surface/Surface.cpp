@@ -3,11 +3,49 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace {
 
 // Restored display memory holds whatever was there; this fill makes a missed redraw visible.
 constexpr uint8_t kUndefinedByte = 0xCD;
+// Carved pixels start on a cache line.
+constexpr std::size_t kPixelAlignment = 64;
+// In front of every surface record: the block it was carved from, or null for the heap.
+constexpr std::size_t kRecordHeader = 16;
+// About what the shared count of carved pixels takes; a larger one goes to the heap.
+constexpr std::size_t kPixelCountBytes = 64;
+
+// Gives the block back the reference its carved pixels held.
+struct BlockDeleter {
+  MemoryBlock* block;
+  void operator()(uint8_t*) const { block->DropReference(); }
+};
+
+// Keeps the shared count of carved pixels in their block too, or in the heap once it is full.
+template <typename T>
+struct BlockAllocator {
+  using value_type = T;
+  explicit BlockAllocator(MemoryBlock* b) : block(b) {}
+  template <typename U>
+  BlockAllocator(const BlockAllocator<U>& other) : block(other.block) {}
+  T* allocate(std::size_t n) {
+    if (void* p = block->Carve(n * sizeof(T), 16)) return static_cast<T*>(p);
+    return static_cast<T*>(::operator new(n * sizeof(T)));
+  }
+  void deallocate(T* p, std::size_t) {
+    if (block->Contains(p)) {
+      block->DropReference();
+    } else {
+      ::operator delete(p);
+    }
+  }
+  template <typename U>
+  bool operator==(const BlockAllocator<U>& other) const {
+    return block == other.block;
+  }
+  MemoryBlock* block;
+};
 
 std::size_t ByteSize(int pitch, int height) {
   return static_cast<std::size_t>(pitch) * static_cast<std::size_t>(height);
@@ -24,17 +62,63 @@ void Surface::FreeDeleter::operator()(uint8_t* p) const {
   std::free(p);
 }
 
+void* Surface::operator new(std::size_t size) {
+  auto* header = static_cast<uint8_t*>(::operator new(kRecordHeader + size));
+  std::memset(header, 0, kRecordHeader);
+  return header + kRecordHeader;
+}
+
+void* Surface::operator new(std::size_t size, MemoryBlock* block) {
+  auto* header = block ? static_cast<uint8_t*>(block->Carve(kRecordHeader + size, 16)) : nullptr;
+  if (header == nullptr) return operator new(size);
+  std::memcpy(header, &block, sizeof block);
+  return header + kRecordHeader;
+}
+
+void Surface::operator delete(void* p) {
+  if (p == nullptr) return;
+  uint8_t* header = static_cast<uint8_t*>(p) - kRecordHeader;
+  MemoryBlock* block = nullptr;
+  std::memcpy(&block, header, sizeof block);
+  if (block) {
+    block->DropReference();
+  } else {
+    ::operator delete(header);
+  }
+}
+
+void Surface::operator delete(void* p, MemoryBlock*) {
+  operator delete(p);
+}
+
+std::size_t Surface::RecordFootprint() {
+  return MemoryBlock::Footprint(kRecordHeader + sizeof(Surface), 16);
+}
+
+std::size_t Surface::PixelFootprint(int width, int height, const PixelFormatInfo& format) {
+  return MemoryBlock::Footprint(ByteSize(SurfacePitch(width, format), height), kPixelAlignment) +
+         MemoryBlock::Footprint(kPixelCountBytes, 16);
+}
+
 Surface::Surface(int width, int height, const PixelFormatInfo& format, SurfaceMemory memory,
-                 std::shared_ptr<DisplayMemoryState> display)
+                 std::shared_ptr<DisplayMemoryState> display, const SurfaceMemorySource& source)
     : width_(width),
       height_(height),
       pitch_(SurfacePitch(width, format)),
       format_(format),
       memory_(memory),
       display_(std::move(display)) {
-  // calloc: large blocks come from fresh zeroed pages, so new surfaces cost no extra pass.
-  if (auto* bytes = static_cast<uint8_t*>(std::calloc(ByteCount(), 1))) {
-    pixels_.reset(bytes, FreeDeleter{});
+  // Blocks hold fresh zero pages, and so does calloc for large requests: a new surface is all 0
+  // without a pass of its own.
+  if (ByteCount() >= SurfaceMemorySource::kOwnBlockBytes) {
+    MemoryBlock* own = MemoryBlock::Make(MemoryBlock::Footprint(ByteCount(), kPixelAlignment),
+                                         source.blocksRefused);
+    TakeBlockPixels(own);
+    own->DropReference();  // the pixels hold the block from here on
+  } else if (source.reservation == nullptr || !TakeBlockPixels(source.reservation)) {
+    if (auto* bytes = static_cast<uint8_t*>(std::calloc(ByteCount(), 1))) {
+      pixels_.reset(bytes, FreeDeleter{});
+    }
   }
   if (memory_ == SurfaceMemory::Display && display_) {
     generation_ = display_->generation;
@@ -66,6 +150,13 @@ Surface::~Surface() {
 
 std::size_t Surface::ByteCount() const {
   return ByteSize(pitch_, height_);
+}
+
+bool Surface::TakeBlockPixels(MemoryBlock* block) {
+  auto* bytes = static_cast<uint8_t*>(block->Carve(ByteCount(), kPixelAlignment));
+  if (bytes == nullptr) return false;
+  pixels_ = std::shared_ptr<uint8_t>(bytes, BlockDeleter{block}, BlockAllocator<uint8_t>{block});
+  return true;
 }
 
 bool Surface::TakeOwnPixels(bool keepContents) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "surface/MemoryBlock.h"
 #include "surface/PixelFormat.h"
 #include "surface/Rect.h"
 
@@ -30,7 +31,17 @@ struct DisplayMemoryState {
   std::size_t byteLimit = SIZE_MAX;
 };
 
-// A width x height block of pixels in one pixel format, rows `Pitch()` bytes apart. A display
+// Where a new surface's memory comes from: a surface of kOwnBlockBytes or more gets a block of
+// its own; a smaller one is carved, record and pixels, from `reservation` while it has room,
+// and otherwise comes from the heap. With `blocksRefused` every block is taken as refused.
+struct SurfaceMemorySource {
+  MemoryBlock* reservation = nullptr;
+  bool blocksRefused = false;
+  static constexpr std::size_t kOwnBlockBytes = std::size_t{1} << 20;
+};
+
+// A width x height block of pixels in one pixel format, rows `Pitch()` bytes apart; a new
+// surface's pixels are all 0. A display
 // surface can be lost (as after a display change): it then refuses locks and copies until
 // Restore(), which gives it memory back with undefined contents for its owner to redraw.
 // Masters in system memory are never lost. A surface made as a copy of another shares that
@@ -38,14 +49,27 @@ struct DisplayMemoryState {
 // of its own) or the copy is lost; a read-only lock never copies.
 class Surface {
  public:
+  // A block that cannot be had raises the memory-exhaustion path (see MemoryBlock::Make); a
+  // heap that has no room leaves the surface without pixels.
   Surface(int width, int height, const PixelFormatInfo& format, SurfaceMemory memory,
-          std::shared_ptr<DisplayMemoryState> display);
+          std::shared_ptr<DisplayMemoryState> display, const SurfaceMemorySource& source = {});
   // A copy of `source` (size, format and pixels; not its colour key) that shares the pixels.
   // Pixels written through a lock taken before the copy was made reach both surfaces.
   Surface(const Surface& source, SurfaceMemory memory, std::shared_ptr<DisplayMemoryState> display);
   ~Surface();
   Surface(const Surface&) = delete;
   Surface& operator=(const Surface&) = delete;
+
+  // A surface record lives in the heap, or in `block` when it has room; either way it is
+  // deleted as usual, the block getting its reference back.
+  static void* operator new(std::size_t size);
+  static void* operator new(std::size_t size, MemoryBlock* block);
+  static void operator delete(void* p);
+  static void operator delete(void* p, MemoryBlock* block);
+  // Bytes a surface record takes in a block.
+  static std::size_t RecordFootprint();
+  // Bytes the pixels of a carved surface and their bookkeeping take in a block.
+  static std::size_t PixelFootprint(int width, int height, const PixelFormatInfo& format);
 
   bool HasPixels() const { return pixels_ != nullptr; }
   int Width() const { return width_; }
@@ -74,6 +98,8 @@ class Surface {
   struct FreeDeleter {
     void operator()(uint8_t* p) const;
   };
+  // Pixels from a block, or from the heap when `block` is full; false when there are none.
+  bool TakeBlockPixels(MemoryBlock* block);
   std::size_t ByteCount() const;
   // Gives this surface pixels of its own (a copy when `keepContents`); false without memory.
   bool TakeOwnPixels(bool keepContents);

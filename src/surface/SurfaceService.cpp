@@ -19,7 +19,8 @@ bool SurfaceService::Admits(int width, int height, SurfaceMemory memory) const {
 
 std::unique_ptr<Surface> SurfaceService::Create(int width, int height, SurfaceMemory memory) {
   if (!Admits(width, height, memory)) return nullptr;
-  auto surface = std::make_unique<Surface>(width, height, format_, memory, display_);
+  std::unique_ptr<Surface> surface(new (reservation_) Surface(
+      width, height, format_, memory, display_, {reservation_, blocksRefused_}));
   if (!surface->HasPixels()) return nullptr;
   return surface;
 }
@@ -29,9 +30,32 @@ std::unique_ptr<Surface> SurfaceService::CreateSharing(const Surface& source,
   if (!source.HasPixels() || source.IsLost() || !Admits(source.Width(), source.Height(), memory)) {
     return nullptr;
   }
-  auto surface = std::make_unique<Surface>(source, memory, display_);
+  std::unique_ptr<Surface> surface(new (reservation_) Surface(source, memory, display_));
   if (!surface->HasPixels()) return nullptr;
   return surface;
+}
+
+std::unique_ptr<SurfaceReservation> SurfaceService::Reserve(std::size_t bytes) {
+  return std::make_unique<SurfaceReservation>(*this, MemoryBlock::Make(bytes, blocksRefused_));
+}
+
+std::size_t SurfaceService::ReservedBytes(int width, int height) const {
+  return Surface::RecordFootprint() + Surface::PixelFootprint(width, height, format_);
+}
+
+SurfaceReservation::SurfaceReservation(SurfaceService& service, MemoryBlock* block)
+    : service_(service), block_(block), previous_(service.reservation_) {
+  service_.reservation_ = block_;
+}
+
+SurfaceReservation::~SurfaceReservation() {
+  service_.reservation_ = previous_;
+  block_->DropReference();
+}
+
+bool SurfaceReservation::Holds(const Surface& surface) const {
+  const ConstSurfaceLock lock = surface.Lock();
+  return lock && block_->Contains(lock.bits);
 }
 
 std::unique_ptr<Surface> CreateOffscreenSurface(SurfaceService& service, int width, int height,

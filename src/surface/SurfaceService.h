@@ -7,9 +7,32 @@
 #include "surface/PixelFormat.h"
 #include "surface/Surface.h"
 
+class SurfaceService;
+
+// While it lives, the surfaces its service makes (records and pixels, display copies' records
+// too) are carved from one block made ready in full when it was made, as long as the block has
+// room; see SurfaceService::Reserve. The block goes back to the system whole once this has
+// ended and the last surface carved from it is released.
+class SurfaceReservation {
+ public:
+  SurfaceReservation(SurfaceService& service, MemoryBlock* block);
+  ~SurfaceReservation();
+  SurfaceReservation(const SurfaceReservation&) = delete;
+  SurfaceReservation& operator=(const SurfaceReservation&) = delete;
+
+  // True when `surface`'s pixels were carved from this reservation's block.
+  bool Holds(const Surface& surface) const;
+
+ private:
+  SurfaceService& service_;
+  MemoryBlock* block_;
+  MemoryBlock* previous_;
+};
+
 // Creates surfaces in the display's pixel format. Display memory has a budget (unlimited unless
 // a test sets one); a display change, simulated by LoseDisplaySurfaces, loses every display
-// surface made so far.
+// surface made so far. Large surfaces get a block of memory each; many small ones made together
+// share a reserved block.
 class SurfaceService {
  public:
   explicit SurfaceService(const PixelFormatInfo& format);
@@ -23,20 +46,34 @@ class SurfaceService {
   // none as well when `source` has no pixels or is lost.
   std::unique_ptr<Surface> CreateSharing(const Surface& source, SurfaceMemory memory);
 
+  // Makes one block of `bytes` ready for the surfaces made until the answer ends, sized by the
+  // caller from what it is about to make (ReservedBytes, ReservedCopyBytes). A block that
+  // cannot be had raises the memory-exhaustion path (see MemoryBlock::Make).
+  [[nodiscard]] std::unique_ptr<SurfaceReservation> Reserve(std::size_t bytes);
+  // What a new surface of width x height takes in a reservation; a display copy of one takes
+  // ReservedCopyBytes.
+  std::size_t ReservedBytes(int width, int height) const;
+  static std::size_t ReservedCopyBytes() { return Surface::RecordFootprint(); }
+
   void LoseDisplaySurfaces() { ++display_->generation; }
   void SetDisplayMemoryLimit(std::size_t bytes) { display_->byteLimit = bytes; }
   std::size_t DisplayMemoryInUse() const { return display_->bytesInUse; }
   // Makes every creation fail, so that callers' skip-what-is-missing paths can be tested.
   void SetCreationFails(bool fails) { creationFails_ = fails; }
+  // Makes the system refuse every block, so that the memory-exhaustion path can be tested.
+  void SetBlocksRefused(bool refused) { blocksRefused_ = refused; }
 
   static constexpr int kMaxSide = 32768;
 
  private:
+  friend class SurfaceReservation;
   bool Admits(int width, int height, SurfaceMemory memory) const;
 
   PixelFormatInfo format_;
   std::shared_ptr<DisplayMemoryState> display_;
   bool creationFails_ = false;
+  bool blocksRefused_ = false;
+  MemoryBlock* reservation_ = nullptr;  // the block of the innermost live reservation
 };
 
 // Masters (systemMemory) are made in system memory; everything else asks for display memory

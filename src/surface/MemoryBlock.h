@@ -1,0 +1,50 @@
+// Large blocks of surface memory taken from the system whole and touched in bulk.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// One block of fresh memory (all bytes 0) whose pages are already in place: first-touch page
+// faults one by one cost more than the work done on a piece, so a block asks the system for all
+// of them at once, in huge pages where they fit. Pieces are carved off the front; each carved
+// piece and the maker hold one reference, and the block goes back to the system whole when the
+// last is dropped. Nothing carved is ever reused, so every carved piece starts out zero.
+// One thread only, like the surfaces.
+class MemoryBlock {
+ public:
+  // A block of at least `bytes`, holding one reference for the caller. When the system refuses
+  // the memory this reports it as a failed operator new does: through the installed new-handler
+  // (the game's memory-exhaustion path), or std::bad_alloc when there is none. With
+  // `refused` the system is taken to refuse, so tests can reach that path.
+  static MemoryBlock* Make(std::size_t bytes, bool refused = false);
+
+  MemoryBlock(const MemoryBlock&) = delete;
+  MemoryBlock& operator=(const MemoryBlock&) = delete;
+
+  // `bytes` aligned to `alignment` (a power of two from 16 to 4096) with one more reference on
+  // the block, or null when the rest of the block is too small.
+  void* Carve(std::size_t bytes, std::size_t alignment);
+  // The most a carve of `bytes` at `alignment` takes from a block, the gap before it included:
+  // a block made for the sum of the footprints holds every one of those carves.
+  static std::size_t Footprint(std::size_t bytes, std::size_t alignment);
+  bool Contains(const void* p) const;
+  std::size_t Free() const { return size_ - used_; }
+
+  void AddReference() { ++references_; }
+  // Gives the block back to the system when this was the last reference.
+  void DropReference();
+
+  // Blocks this large or larger are asked for in 2 MiB pages where the system has them.
+  static constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+ private:
+  MemoryBlock(uint8_t* mapping, std::size_t mappingSize, std::size_t headerSize);
+  ~MemoryBlock() = default;
+
+  uint8_t* mapping_;         // what was mapped, the block's header at its start
+  std::size_t mappingSize_;  // bytes mapped
+  uint8_t* base_;            // the first byte handed out
+  std::size_t size_;         // bytes that can be handed out
+  std::size_t used_ = 0;
+  std::size_t references_ = 1;
+};
