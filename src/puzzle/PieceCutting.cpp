@@ -1,6 +1,7 @@
 // The cutting phases that make the pieces and cut their outlines with the edge masks.
 #include "puzzle/PieceCutting.h"
 
+#include <algorithm>
 #include <span>
 
 #include "puzzle/PieceGrid.h"
@@ -111,13 +112,21 @@ void CutOutlines(const CutJob& job, std::span<const std::unique_ptr<Piece>> piec
   }
 }
 
+// A little more than the outline pixels a piece of a cell of pieceSize has on average: its four
+// sides, longer by the tabs, come to about 5 x pieceSize. A cut with more takes the rest of its
+// overlays from the heap.
+std::size_t OutlineEstimate(int pieceSize) {
+  return static_cast<std::size_t>(std::max(pieceSize, 0)) * 6;
+}
+
 }  // namespace
 
 std::unique_ptr<SurfaceReservation> ReservePieceImages(SurfaceService& service, std::size_t images,
-                                                       int side) {
+                                                       int side, std::size_t outline) {
   if (images == 0 || side <= 0) return nullptr;
   const std::size_t each = service.ReservedBytes(side, side) + SurfaceService::ReservedCopyBytes();
-  return service.Reserve(2 * images * each);
+  return service.Reserve(2 * images * each + images * EdgeOverlay::ReservedBytes(0) +
+                         EdgeOverlay::ReservedBytes(outline));
 }
 
 int CutPicture(CutContext& context, const Surface& picture, int pieceSize, int overlap, int maskSet,
@@ -130,9 +139,10 @@ int CutPicture(CutContext& context, const Surface& picture, int pieceSize, int o
   context.progress.SetStep(1);
 
   const CutJob job{context, picture, grid, pieceSize, overlap, maskSet, rotationOn};
-  const auto reservation = ReservePieceImages(
-      context.service, static_cast<std::size_t>(grid.cols) * static_cast<std::size_t>(grid.rows),
-      pieceSize + overlap);
+  const std::size_t count =
+      static_cast<std::size_t>(grid.cols) * static_cast<std::size_t>(grid.rows);
+  const auto reservation = ReservePieceImages(context.service, count, pieceSize + overlap,
+                                              count * OutlineEstimate(pieceSize));
   const std::size_t first = pieces.size();
   MakePieces(job, pieces);
   const std::span<const std::unique_ptr<Piece>> made(pieces.begin() + static_cast<long>(first),

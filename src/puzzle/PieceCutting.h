@@ -21,9 +21,10 @@ struct CutContext {
 };
 
 // One block for `images` piece images of side x side and as many shadow masks, with the records
-// of their display copies: made ready before they are made, released with the last of them.
+// of their display copies, and for overlays of `outline` words in all: made ready before they
+// are made, released with the last of them.
 std::unique_ptr<SurfaceReservation> ReservePieceImages(SurfaceService& service, std::size_t images,
-                                                       int side);
+                                                       int side, std::size_t outline);
 
 // Cuts `picture` into square cells of pieceSize and appends one piece per cell to `pieces` in
 // id order: the random rotation (with rotationOn) and tabs, the image of the cell with a margin

@@ -202,7 +202,7 @@ void OutlineBuilder::Build(SurfaceService& service, Piece& piece) {
     });
     CollectWords(job);
   }
-  piece.edgeOverlay[0] = EdgeOverlay::FromEntries(w, h, outline_);
+  piece.edgeOverlay[0] = EdgeOverlay::FromEntries(w, h, outline_, &service);
   if (image) piece.image[0] = CreateDisplayCopy(service, *image);
 }
 

@@ -68,17 +68,22 @@ void MakePieceRotations(SurfaceService& service, Piece& piece) {
   for (int r = 1; r < kRotationCount; ++r) {
     TurnSet(service, piece.imageMaster[0], piece.imageMaster[r], piece.image[r], r);
     TurnSet(service, piece.shadowMaster[0], piece.shadowMaster[r], piece.shadow[r], r);
-    if (piece.edgeOverlay[0].IsPresent()) piece.edgeOverlay[r] = piece.edgeOverlay[0].Turned(r);
+    if (piece.edgeOverlay[0].IsPresent()) {
+      piece.edgeOverlay[r] = piece.edgeOverlay[0].Turned(r, &service);
+    }
   }
 }
 
 void MakeRotations(SurfaceService& service, std::span<const std::unique_ptr<Piece>> pieces,
                    CutProgress& progress) {
-  // Every piece of a puzzle has the same square image size.
-  const auto reservation = pieces.empty()
-                               ? nullptr
-                               : ReservePieceImages(service, (kRotationCount - 1) * pieces.size(),
-                                                    pieces[0]->imageWidth);
+  // Every piece of a puzzle has the same square image size; the turned overlays hold as many
+  // words as the upright ones.
+  if (pieces.empty()) return;
+  std::size_t outline = 0;
+  for (const auto& piece : pieces) outline += piece->edgeOverlay[0].Entries().size();
+  constexpr std::size_t turns = kRotationCount - 1;
+  const auto reservation =
+      ReservePieceImages(service, turns * pieces.size(), pieces[0]->imageWidth, turns * outline);
   for (const auto& piece : pieces) {
     MakePieceRotations(service, *piece);
     progress.StepIt();

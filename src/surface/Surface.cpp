@@ -9,12 +9,14 @@ namespace {
 
 // Restored display memory holds whatever was there; this fill makes a missed redraw visible.
 constexpr uint8_t kUndefinedByte = 0xCD;
-// Carved pixels start on a cache line.
-constexpr std::size_t kPixelAlignment = 64;
+// Carved pixels start where the heap's would: rows are 16 bytes apart at least, so every row
+// starts on that boundary.
+constexpr std::size_t kPixelAlignment = 16;
 // In front of every surface record: the block it was carved from, or null for the heap.
 constexpr std::size_t kRecordHeader = 16;
-// About what the shared count of carved pixels takes; a larger one goes to the heap.
-constexpr std::size_t kPixelCountBytes = 64;
+// What the shared count of carved pixels takes (a pointer, two counts, the deleter and the
+// allocator); one that turns out larger goes to the heap.
+constexpr std::size_t kPixelCountBytes = 48;
 
 // Gives the block back the reference its carved pixels held.
 struct BlockDeleter {
@@ -96,16 +98,25 @@ std::size_t Surface::RecordFootprint() {
 }
 
 std::size_t Surface::PixelFootprint(int width, int height, const PixelFormatInfo& format) {
-  return MemoryBlock::Footprint(ByteSize(SurfacePitch(width, format), height), kPixelAlignment) +
-         MemoryBlock::Footprint(kPixelCountBytes, 16);
+  return SharedFootprint(ByteSize(SurfacePitch(width, format), height), kPixelAlignment);
 }
 
-Surface::Surface(int width, int height, const PixelFormatInfo& format, SurfaceMemory memory,
+std::shared_ptr<uint8_t> Surface::CarveShared(MemoryBlock& block, std::size_t bytes,
+                                              std::size_t alignment) {
+  auto* p = static_cast<uint8_t*>(block.Carve(bytes, alignment));
+  if (p == nullptr) return nullptr;
+  return std::shared_ptr<uint8_t>(p, BlockDeleter{&block}, BlockAllocator<uint8_t>{&block});
+}
+
+std::size_t Surface::SharedFootprint(std::size_t bytes, std::size_t alignment) {
+  return MemoryBlock::Footprint(bytes, alignment) + MemoryBlock::Footprint(kPixelCountBytes, 16);
+}
+
+Surface::Surface(int width, int height, SurfaceMemory memory,
                  std::shared_ptr<DisplayMemoryState> display, const SurfaceMemorySource& source)
     : width_(width),
       height_(height),
-      pitch_(SurfacePitch(width, format)),
-      format_(format),
+      pitch_(SurfacePitch(width, display->format)),
       memory_(memory),
       display_(std::move(display)) {
   // Blocks hold fresh zero pages, and so does calloc for large requests: a new surface is all 0
@@ -120,7 +131,7 @@ Surface::Surface(int width, int height, const PixelFormatInfo& format, SurfaceMe
       pixels_.reset(bytes, FreeDeleter{});
     }
   }
-  if (memory_ == SurfaceMemory::Display && display_) {
+  if (memory_ == SurfaceMemory::Display) {
     generation_ = display_->generation;
     if (pixels_) display_->bytesInUse += ByteCount();
   }
@@ -131,11 +142,10 @@ Surface::Surface(const Surface& source, SurfaceMemory memory,
     : width_(source.width_),
       height_(source.height_),
       pitch_(source.pitch_),
-      format_(source.format_),
       memory_(memory),
       display_(std::move(display)),
       pixels_(source.IsLost() ? nullptr : source.pixels_) {
-  if (memory_ == SurfaceMemory::Display && display_) {
+  if (memory_ == SurfaceMemory::Display) {
     generation_ = display_->generation;
     // The budget counts a shared display copy in full: it stands for memory on the display.
     if (pixels_) display_->bytesInUse += ByteCount();
@@ -143,7 +153,7 @@ Surface::Surface(const Surface& source, SurfaceMemory memory,
 }
 
 Surface::~Surface() {
-  if (memory_ == SurfaceMemory::Display && display_ && pixels_) {
+  if (memory_ == SurfaceMemory::Display && pixels_) {
     display_->bytesInUse -= ByteCount();
   }
 }
@@ -153,10 +163,8 @@ std::size_t Surface::ByteCount() const {
 }
 
 bool Surface::TakeBlockPixels(MemoryBlock* block) {
-  auto* bytes = static_cast<uint8_t*>(block->Carve(ByteCount(), kPixelAlignment));
-  if (bytes == nullptr) return false;
-  pixels_ = std::shared_ptr<uint8_t>(bytes, BlockDeleter{block}, BlockAllocator<uint8_t>{block});
-  return true;
+  pixels_ = CarveShared(*block, ByteCount(), kPixelAlignment);
+  return pixels_ != nullptr;
 }
 
 bool Surface::TakeOwnPixels(bool keepContents) {
@@ -168,7 +176,7 @@ bool Surface::TakeOwnPixels(bool keepContents) {
 }
 
 bool Surface::IsLost() const {
-  return memory_ == SurfaceMemory::Display && display_ && generation_ != display_->generation;
+  return memory_ == SurfaceMemory::Display && generation_ != display_->generation;
 }
 
 SurfaceLock Surface::Lock() {

@@ -23,9 +23,11 @@ struct BasicSurfaceLock {
 using SurfaceLock = BasicSurfaceLock<uint8_t>;
 using ConstSurfaceLock = BasicSurfaceLock<const uint8_t>;
 
-// What the surfaces of one SurfaceService share: the display generation that a display change
+// What the surfaces of one SurfaceService share: their pixel format (kept here once rather than
+// in each of tens of thousands of surfaces), the display generation that a display change
 // advances (display surfaces of an older generation are lost) and the display-memory budget.
 struct DisplayMemoryState {
+  PixelFormatInfo format;
   uint32_t generation = 0;
   std::size_t bytesInUse = 0;
   std::size_t byteLimit = SIZE_MAX;
@@ -51,8 +53,8 @@ class Surface {
  public:
   // A block that cannot be had raises the memory-exhaustion path (see MemoryBlock::Make); a
   // heap that has no room leaves the surface without pixels.
-  Surface(int width, int height, const PixelFormatInfo& format, SurfaceMemory memory,
-          std::shared_ptr<DisplayMemoryState> display, const SurfaceMemorySource& source = {});
+  Surface(int width, int height, SurfaceMemory memory, std::shared_ptr<DisplayMemoryState> display,
+          const SurfaceMemorySource& source = {});
   // A copy of `source` (size, format and pixels; not its colour key) that shares the pixels.
   // Pixels written through a lock taken before the copy was made reach both surfaces.
   Surface(const Surface& source, SurfaceMemory memory, std::shared_ptr<DisplayMemoryState> display);
@@ -70,13 +72,18 @@ class Surface {
   static std::size_t RecordFootprint();
   // Bytes the pixels of a carved surface and their bookkeeping take in a block.
   static std::size_t PixelFootprint(int width, int height, const PixelFormatInfo& format);
+  // `bytes` carved from `block` with the shared count kept there too; none when it is full.
+  static std::shared_ptr<uint8_t> CarveShared(MemoryBlock& block, std::size_t bytes,
+                                              std::size_t alignment);
+  // What CarveShared takes of a block for `bytes`.
+  static std::size_t SharedFootprint(std::size_t bytes, std::size_t alignment);
 
   bool HasPixels() const { return pixels_ != nullptr; }
   int Width() const { return width_; }
   int Height() const { return height_; }
   int Pitch() const { return pitch_; }
   Rect Bounds() const { return {0, 0, width_, height_}; }
-  const PixelFormatInfo& Format() const { return format_; }
+  const PixelFormatInfo& Format() const { return display_->format; }
   SurfaceMemory Memory() const { return memory_; }
 
   // The source colour key: pixels equal to it in their colour bits are not copied by keyed copies.
@@ -107,7 +114,6 @@ class Surface {
   int width_;
   int height_;
   int pitch_;
-  PixelFormatInfo format_;
   SurfaceMemory memory_;
   std::shared_ptr<DisplayMemoryState> display_;
   uint32_t generation_ = 0;

@@ -2,7 +2,9 @@
 #include "surface/SurfaceService.h"
 
 SurfaceService::SurfaceService(const PixelFormatInfo& format)
-    : format_(format), display_(std::make_shared<DisplayMemoryState>()) {}
+    : format_(format), display_(std::make_shared<DisplayMemoryState>()) {
+  display_->format = format;
+}
 
 bool SurfaceService::Admits(int width, int height, SurfaceMemory memory) const {
   if (creationFails_ || width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) {
@@ -19,15 +21,16 @@ bool SurfaceService::Admits(int width, int height, SurfaceMemory memory) const {
 
 std::unique_ptr<Surface> SurfaceService::Create(int width, int height, SurfaceMemory memory) {
   if (!Admits(width, height, memory)) return nullptr;
-  std::unique_ptr<Surface> surface(new (reservation_) Surface(
-      width, height, format_, memory, display_, {reservation_, blocksRefused_}));
+  std::unique_ptr<Surface> surface(
+      new (reservation_) Surface(width, height, memory, display_, {reservation_, blocksRefused_}));
   if (!surface->HasPixels()) return nullptr;
   return surface;
 }
 
 std::unique_ptr<Surface> SurfaceService::CreateSharing(const Surface& source,
                                                        SurfaceMemory memory) {
-  if (!source.HasPixels() || source.IsLost() || !Admits(source.Width(), source.Height(), memory)) {
+  if (!source.HasPixels() || source.IsLost() || source.Format() != format_ ||
+      !Admits(source.Width(), source.Height(), memory)) {
     return nullptr;
   }
   std::unique_ptr<Surface> surface(new (reservation_) Surface(source, memory, display_));
@@ -37,6 +40,15 @@ std::unique_ptr<Surface> SurfaceService::CreateSharing(const Surface& source,
 
 std::unique_ptr<SurfaceReservation> SurfaceService::Reserve(std::size_t bytes) {
   return std::make_unique<SurfaceReservation>(*this, MemoryBlock::Make(bytes, blocksRefused_));
+}
+
+std::shared_ptr<void> SurfaceService::CarveReserved(std::size_t bytes) {
+  if (reservation_ == nullptr) return nullptr;
+  return Surface::CarveShared(*reservation_, bytes, 16);
+}
+
+std::size_t SurfaceService::ReservedDataBytes(std::size_t bytes) {
+  return Surface::SharedFootprint(bytes, 16);
 }
 
 std::size_t SurfaceService::ReservedBytes(int width, int height) const {

@@ -43,13 +43,19 @@ class SurfaceService {
   // display budget is spent (display memory), or while creation is made to fail.
   std::unique_ptr<Surface> Create(int width, int height, SurfaceMemory memory);
   // A surface sharing the pixels of `source` (see Surface), under the same rules as Create;
-  // none as well when `source` has no pixels or is lost.
+  // none as well when `source` has no pixels, is lost or is in another format.
   std::unique_ptr<Surface> CreateSharing(const Surface& source, SurfaceMemory memory);
 
   // Makes one block of `bytes` ready for the surfaces made until the answer ends, sized by the
   // caller from what it is about to make (ReservedBytes, ReservedCopyBytes). A block that
   // cannot be had raises the memory-exhaustion path (see MemoryBlock::Make).
   [[nodiscard]] std::unique_ptr<SurfaceReservation> Reserve(std::size_t bytes);
+  // `bytes` of zeroed memory, 16-byte aligned, for data that goes with the surfaces being made,
+  // carved from the innermost live reservation; none without one or when it has no room. The
+  // memory goes with the last copy of the answer.
+  std::shared_ptr<void> CarveReserved(std::size_t bytes);
+  // What CarveReserved takes of a reservation for `bytes`.
+  static std::size_t ReservedDataBytes(std::size_t bytes);
   // What a new surface of width x height takes in a reservation; a display copy of one takes
   // ReservedCopyBytes.
   std::size_t ReservedBytes(int width, int height) const;

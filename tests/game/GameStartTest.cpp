@@ -8,6 +8,7 @@
 #include "GameSnapshot.h"
 #include "OtherUser.h"
 #include "QvxTestFile.h"
+#include "diag/MemoryExhaustion.h"
 #include "game/GameCommands.h"
 #include "game/GameTexts.h"
 
@@ -22,6 +23,22 @@ void CompleteFirstPuzzle(GameHarness& h) {
   ASSERT_EQ(h.Puzzle(0).solvedPercent, 100);
   ASSERT_EQ(h.Puzzle(0).seconds, 3);
   h.host.ClearRecords();
+}
+
+// Piece memory the system refuses takes the game's memory-exhaustion path, as any failed
+// allocation does, rather than starting a game of blank pieces; with memory the game starts.
+TEST_F(GameTest, APlayWithoutMemoryForThePiecesRaisesMemoryExhaustion) {
+  const std::new_handler previous = std::get_new_handler();
+  InstallMemoryExhaustionHandler();
+  h.service.SetBlocksRefused(true);
+  EXPECT_THROW(h.Play(), MemoryExhaustedExeption);
+  std::set_new_handler(previous);
+  EXPECT_EQ(h.game().Mode(), ViewMode::Gallery);
+  EXPECT_TRUE(h.Puzzle(0).pieces.empty());
+  h.service.SetBlocksRefused(false);
+  h.Play();
+  ASSERT_EQ(h.game().Mode(), ViewMode::Play);
+  EXPECT_EQ(h.Open().pieces.size(), 12u);
 }
 
 TEST_F(GameTest, ACompletedPuzzleAnsweredNoOpensFinished) {

@@ -1,5 +1,4 @@
 // pavlemir-tool cut: cuts a picture as a game start would and writes or times the results.
-#include <malloc.h>
 #include <sys/resource.h>
 
 #include <chrono>
@@ -114,16 +113,6 @@ void PrintTimes(double loadMs, const CutOutcome& outcome) {
   std::printf("peak memory   %8.1f MiB\n", PeakMemoryMiB());
 }
 
-// Fresh pages are the dearest part of cutting. Large blocks (the decoded and loaded pictures)
-// are kept in the heap instead of being handed back to the system when freed, so the pieces
-// reuse their pages.
-void KeepFreedMemoryForReuse() {
-#ifdef __GLIBC__
-  mallopt(M_MMAP_THRESHOLD, 256 << 20);
-  mallopt(M_TRIM_THRESHOLD, 512 << 20);
-#endif
-}
-
 // Every piece is still held when the work is done; ending the process at once spares freeing
 // tens of thousands of surfaces one by one.
 [[noreturn]] void EndProcess(int status) {
@@ -137,7 +126,6 @@ int RunCut(std::span<char*> args) {
     std::fputs(kUsage, stdout);
     return 0;
   }
-  KeepFreedMemoryForReuse();
   const std::optional<CutArguments> parsed = ParseArguments(args);
   if (!parsed) {
     std::fputs(kUsage, stderr);
