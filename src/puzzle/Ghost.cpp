@@ -51,7 +51,8 @@ void MakeGhost(SurfaceService& service, const Rect& playArea, const Surface& pic
   puzzle.ghostX = playArea.left + (playArea.Width() - w) / 2;
   puzzle.ghostY = playArea.top + (playArea.Height() - h) / 2;
 
-  auto ghost = CreateOffscreenSurface(service, w, h, true);
+  // Every pixel is written below.
+  auto ghost = service.CreateOverwritten(w, h, SurfaceMemory::System);
   if (!ghost || ghost->Format().bitsPerPixel != picture.Format().bitsPerPixel) return;
   const ConstSurfaceLock from = picture.Lock();
   const SurfaceLock to = ghost->Lock();

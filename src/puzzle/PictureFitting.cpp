@@ -134,7 +134,8 @@ bool FitPicture(SurfaceService& service, const Rect& playArea, std::unique_ptr<S
   if (!picture || picture->Format() != service.Format()) return false;
   const int width = picture->Width(), height = picture->Height();
   const FittedSize size = FitPictureSize(width, height, playArea);
-  auto fitted = CreateOffscreenSurface(service, size.width, size.height, true);
+  // Every pixel is written below.
+  auto fitted = service.CreateOverwritten(size.width, size.height, SurfaceMemory::System);
   if (!fitted) return false;
   const ConstSurfaceLock source = std::as_const(*picture).Lock();
   const SurfaceLock dest = fitted->Lock();

@@ -27,7 +27,9 @@ std::unique_ptr<Surface> SurfaceFromRgb(SurfaceService& service, const uint32_t*
   }
   const int w = static_cast<int>(width);
   const int h = static_cast<int>(height);
-  auto surface = CreateOffscreenSurface(service, w, h, systemMemory);
+  // Every pixel is written below.
+  auto surface = systemMemory ? service.CreateOverwritten(w, h, SurfaceMemory::System)
+                              : CreateOffscreenSurface(service, w, h, false);
   if (!surface) return nullptr;
   const SurfaceLock lock = surface->Lock();
   if (!lock) return nullptr;

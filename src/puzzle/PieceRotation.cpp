@@ -50,8 +50,9 @@ std::unique_ptr<Surface> TurnedSurface(SurfaceService& service, const Surface& s
                                        int quarterTurns) {
   const int turns = (quarterTurns % 4 + 4) % 4;
   const int width = source.Width(), height = source.Height();
-  auto turned = turns % 2 == 0 ? CreateOffscreenSurface(service, width, height, true)
-                               : CreateOffscreenSurface(service, height, width, true);
+  // Every pixel is written below.
+  auto turned = turns % 2 == 0 ? service.CreateOverwritten(width, height, SurfaceMemory::System)
+                               : service.CreateOverwritten(height, width, SurfaceMemory::System);
   if (!turned || turned->Format().bitsPerPixel != source.Format().bitsPerPixel) return nullptr;
   const ConstSurfaceLock from = source.Lock();
   const SurfaceLock to = turned->Lock();

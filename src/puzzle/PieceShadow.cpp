@@ -22,7 +22,8 @@ void WriteShadow(const SurfaceLock& lock, const OpacityMap& opacity) {
 void MakeShadowMask(SurfaceService& service, Piece& piece, OpacityMap& opacity) {
   const Surface* image = piece.imageMaster[0].get();
   if (!image || !opacity.Fill(*image)) return;
-  auto mask = CreateOffscreenSurface(service, image->Width(), image->Height(), true);
+  // Every pixel is written below.
+  auto mask = service.CreateOverwritten(image->Width(), image->Height(), SurfaceMemory::System);
   if (!mask) return;
   const SurfaceLock lock = mask->Lock();
   if (!lock) return;

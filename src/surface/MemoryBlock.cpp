@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <new>
+#include <vector>
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -29,6 +30,16 @@ constexpr std::size_t kRedZone = 64;
 #else
 constexpr std::size_t kRedZone = 0;
 #endif
+
+// Released blocks kept for reuse: at most this many, holding at most this much in all.
+constexpr std::size_t kKeptBlocks = 8;
+constexpr std::size_t kKeptBytes = std::size_t{160} << 20;
+
+// Released blocks, oldest first.
+std::vector<MemoryBlock*>& KeptBlocks() {
+  static std::vector<MemoryBlock*> kept;
+  return kept;
+}
 
 // Every carve starts and ends on this boundary at least.
 constexpr std::size_t kCarveGrain = 16;
@@ -81,7 +92,7 @@ uint8_t* MapPopulated(std::size_t bytes) {
   return start;
 }
 
-void Unmap(uint8_t* start, std::size_t bytes) {
+void UnmapMemory(uint8_t* start, std::size_t bytes) {
   munmap(start, bytes);
 }
 
@@ -91,7 +102,7 @@ uint8_t* MapPopulated(std::size_t bytes) {
   return static_cast<uint8_t*>(std::calloc(bytes, 1));
 }
 
-void Unmap(uint8_t* start, std::size_t) {
+void UnmapMemory(uint8_t* start, std::size_t) {
   std::free(start);
 }
 
@@ -118,6 +129,9 @@ MemoryBlock* MemoryBlock::Make(std::size_t bytes, bool refused) {
   const std::size_t header = RoundUp(sizeof(MemoryBlock), 64);
   if (bytes > SIZE_MAX / 2) refused = true;
   const std::size_t mappingSize = RoundUp(header + bytes, kPage);
+  if (!refused) {
+    if (MemoryBlock* kept = TakeKept(mappingSize)) return kept;
+  }
   uint8_t* mapping = nullptr;
   while ((mapping = refused ? nullptr : MapPopulated(mappingSize)) == nullptr) ReportRefusal();
   auto* block = new (mapping) MemoryBlock(mapping, mappingSize, header);
@@ -148,10 +162,44 @@ bool MemoryBlock::Contains(const void* p) const {
 }
 
 void MemoryBlock::DropReference() {
-  if (--references_ > 0) return;
+  if (--references_ == 0) Keep();
+}
+
+MemoryBlock* MemoryBlock::TakeKept(std::size_t mappingSize) {
+  std::vector<MemoryBlock*>& kept = KeptBlocks();
+  // A block much larger than asked for would hold its rest unused for as long as the new one
+  // lives; fresh memory is better then.
+  for (auto it = kept.begin(); it != kept.end(); ++it) {
+    MemoryBlock* block = *it;
+    if (block->mappingSize_ < mappingSize || block->mappingSize_ > mappingSize + mappingSize / 8) {
+      continue;
+    }
+    kept.erase(it);
+    block->used_ = 0;
+    block->references_ = 1;
+    block->dirty_ = true;
+    return block;
+  }
+  return nullptr;
+}
+
+void MemoryBlock::Keep() {
+  POISON_BLOCK(base_, size_);
+  std::vector<MemoryBlock*>& kept = KeptBlocks();
+  kept.push_back(this);
+  std::size_t total = 0;
+  for (const MemoryBlock* block : kept) total += block->mappingSize_;
+  while (!kept.empty() && (kept.size() > kKeptBlocks || total > kKeptBytes)) {
+    total -= kept.front()->mappingSize_;
+    kept.front()->Unmap();
+    kept.erase(kept.begin());
+  }
+}
+
+void MemoryBlock::Unmap() {
   uint8_t* mapping = mapping_;
   const std::size_t mappingSize = mappingSize_;
   UNPOISON_BLOCK(base_, size_);
   this->~MemoryBlock();
-  Unmap(mapping, mappingSize);
+  UnmapMemory(mapping, mappingSize);
 }

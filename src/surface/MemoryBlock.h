@@ -4,12 +4,13 @@
 #include <cstddef>
 #include <cstdint>
 
-// One block of fresh memory (all bytes 0) whose pages are already in place: first-touch page
-// faults one by one cost more than the work done on a piece, so a block asks the system for all
-// of them at once, in huge pages where they fit. Pieces are carved off the front; each carved
-// piece and the maker hold one reference, and the block goes back to the system whole when the
-// last is dropped. Nothing carved is ever reused, so every carved piece starts out zero.
-// One thread only, like the surfaces.
+// One block of memory whose pages are already in place: first-touch page faults one by one cost
+// more than the work done on a piece, so a block asks the system for all of them at once, in
+// huge pages where they fit. Pieces are carved off the front; each carved piece and the maker
+// hold one reference. When the last is dropped the whole block is kept for the next block of
+// about its size (the next puzzle's pieces, the next picture), up to a few blocks, and the
+// oldest go back to the system. A fresh block is all 0; a reused one is Dirty: what is carved
+// from it holds what was there before. One thread only, like the surfaces.
 class MemoryBlock {
  public:
   // A block of at least `bytes`, holding one reference for the caller. When the system refuses
@@ -29,6 +30,7 @@ class MemoryBlock {
   static std::size_t Footprint(std::size_t bytes, std::size_t alignment);
   bool Contains(const void* p) const;
   std::size_t Free() const { return size_ - used_; }
+  bool Dirty() const { return dirty_; }
 
   void AddReference() { ++references_; }
   // Gives the block back to the system when this was the last reference.
@@ -40,6 +42,11 @@ class MemoryBlock {
  private:
   MemoryBlock(uint8_t* mapping, std::size_t mappingSize, std::size_t headerSize);
   ~MemoryBlock() = default;
+  // A kept block of `mappingSize` or a little more, ready again; null when none is kept.
+  static MemoryBlock* TakeKept(std::size_t mappingSize);
+  // Keeps this block for reuse, giving the oldest kept blocks back beyond the limit.
+  void Keep();
+  void Unmap();
 
   uint8_t* mapping_;         // what was mapped, the block's header at its start
   std::size_t mappingSize_;  // bytes mapped
@@ -47,4 +54,5 @@ class MemoryBlock {
   std::size_t size_;         // bytes that can be handed out
   std::size_t used_ = 0;
   std::size_t references_ = 1;
+  bool dirty_ = false;
 };

@@ -119,14 +119,15 @@ Surface::Surface(int width, int height, SurfaceMemory memory,
       pitch_(SurfacePitch(width, display->format)),
       memory_(memory),
       display_(std::move(display)) {
-  // Blocks hold fresh zero pages, and so does calloc for large requests: a new surface is all 0
-  // without a pass of its own.
+  // Fresh blocks hold zero pages, and so does calloc for large requests: a new surface is all 0
+  // without a pass of its own, unless its block is reused.
   if (ByteCount() >= SurfaceMemorySource::kOwnBlockBytes) {
     MemoryBlock* own = MemoryBlock::Make(MemoryBlock::Footprint(ByteCount(), kPixelAlignment),
                                          source.blocksRefused);
-    TakeBlockPixels(own);
+    TakeBlockPixels(own, source.overwritten);
     own->DropReference();  // the pixels hold the block from here on
-  } else if (source.reservation == nullptr || !TakeBlockPixels(source.reservation)) {
+  } else if (source.reservation == nullptr ||
+             !TakeBlockPixels(source.reservation, source.overwritten)) {
     if (auto* bytes = static_cast<uint8_t*>(std::calloc(ByteCount(), 1))) {
       pixels_.reset(bytes, FreeDeleter{});
     }
@@ -162,9 +163,12 @@ std::size_t Surface::ByteCount() const {
   return ByteSize(pitch_, height_);
 }
 
-bool Surface::TakeBlockPixels(MemoryBlock* block) {
+bool Surface::TakeBlockPixels(MemoryBlock* block, bool overwritten) {
   pixels_ = CarveShared(*block, ByteCount(), kPixelAlignment);
-  return pixels_ != nullptr;
+  if (pixels_ == nullptr) return false;
+  // Fresh blocks are 0 already; a reused one is cleared only where it will not be overwritten.
+  if (block->Dirty() && !overwritten) std::memset(pixels_.get(), 0, ByteCount());
+  return true;
 }
 
 bool Surface::TakeOwnPixels(bool keepContents) {

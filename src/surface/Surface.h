@@ -35,15 +35,18 @@ struct DisplayMemoryState {
 
 // Where a new surface's memory comes from: a surface of kOwnBlockBytes or more gets a block of
 // its own; a smaller one is carved, record and pixels, from `reservation` while it has room,
-// and otherwise comes from the heap. With `blocksRefused` every block is taken as refused.
+// and otherwise comes from the heap. With `blocksRefused` every block is taken as refused. With
+// `overwritten` the maker writes every pixel before any is read, so reused memory is not
+// cleared for it.
 struct SurfaceMemorySource {
   MemoryBlock* reservation = nullptr;
   bool blocksRefused = false;
+  bool overwritten = false;
   static constexpr std::size_t kOwnBlockBytes = std::size_t{1} << 20;
 };
 
 // A width x height block of pixels in one pixel format, rows `Pitch()` bytes apart; a new
-// surface's pixels are all 0. A display
+// surface's pixels are all 0 unless it was made to be overwritten. A display
 // surface can be lost (as after a display change): it then refuses locks and copies until
 // Restore(), which gives it memory back with undefined contents for its owner to redraw.
 // Masters in system memory are never lost. A surface made as a copy of another shares that
@@ -72,7 +75,8 @@ class Surface {
   static std::size_t RecordFootprint();
   // Bytes the pixels of a carved surface and their bookkeeping take in a block.
   static std::size_t PixelFootprint(int width, int height, const PixelFormatInfo& format);
-  // `bytes` carved from `block` with the shared count kept there too; none when it is full.
+  // `bytes` carved from `block` with the shared count kept there too, holding what a reused
+  // block held there; none when it is full.
   static std::shared_ptr<uint8_t> CarveShared(MemoryBlock& block, std::size_t bytes,
                                               std::size_t alignment);
   // What CarveShared takes of a block for `bytes`.
@@ -105,8 +109,8 @@ class Surface {
   struct FreeDeleter {
     void operator()(uint8_t* p) const;
   };
-  // Pixels from a block, or from the heap when `block` is full; false when there are none.
-  bool TakeBlockPixels(MemoryBlock* block);
+  // Pixels carved from `block`, all 0 unless `overwritten`; false when it is full.
+  bool TakeBlockPixels(MemoryBlock* block, bool overwritten);
   std::size_t ByteCount() const;
   // Gives this surface pixels of its own (a copy when `keepContents`); false without memory.
   bool TakeOwnPixels(bool keepContents);

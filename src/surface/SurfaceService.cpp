@@ -20,9 +20,19 @@ bool SurfaceService::Admits(int width, int height, SurfaceMemory memory) const {
 }
 
 std::unique_ptr<Surface> SurfaceService::Create(int width, int height, SurfaceMemory memory) {
+  return Make(width, height, memory, false);
+}
+
+std::unique_ptr<Surface> SurfaceService::CreateOverwritten(int width, int height,
+                                                           SurfaceMemory memory) {
+  return Make(width, height, memory, true);
+}
+
+std::unique_ptr<Surface> SurfaceService::Make(int width, int height, SurfaceMemory memory,
+                                              bool overwritten) {
   if (!Admits(width, height, memory)) return nullptr;
-  std::unique_ptr<Surface> surface(
-      new (reservation_) Surface(width, height, memory, display_, {reservation_, blocksRefused_}));
+  std::unique_ptr<Surface> surface(new (reservation_) Surface(
+      width, height, memory, display_, {reservation_, blocksRefused_, overwritten}));
   if (!surface->HasPixels()) return nullptr;
   return surface;
 }

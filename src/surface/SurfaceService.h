@@ -42,6 +42,9 @@ class SurfaceService {
   // A new surface or none: none for sizes outside 1..kMaxSide, when memory runs out, when the
   // display budget is spent (display memory), or while creation is made to fail.
   std::unique_ptr<Surface> Create(int width, int height, SurfaceMemory memory);
+  // As Create, for a surface whose maker writes every pixel before reading any: its pixels are
+  // undefined until then, so memory used before is not cleared for it.
+  std::unique_ptr<Surface> CreateOverwritten(int width, int height, SurfaceMemory memory);
   // A surface sharing the pixels of `source` (see Surface), under the same rules as Create;
   // none as well when `source` has no pixels, is lost or is in another format.
   std::unique_ptr<Surface> CreateSharing(const Surface& source, SurfaceMemory memory);
@@ -50,7 +53,8 @@ class SurfaceService {
   // caller from what it is about to make (ReservedBytes, ReservedCopyBytes). A block that
   // cannot be had raises the memory-exhaustion path (see MemoryBlock::Make).
   [[nodiscard]] std::unique_ptr<SurfaceReservation> Reserve(std::size_t bytes);
-  // `bytes` of zeroed memory, 16-byte aligned, for data that goes with the surfaces being made,
+  // `bytes` of memory (not cleared: the caller writes it), 16-byte aligned, for data that goes
+  // with the surfaces being made,
   // carved from the innermost live reservation; none without one or when it has no room. The
   // memory goes with the last copy of the answer.
   std::shared_ptr<void> CarveReserved(std::size_t bytes);
@@ -74,6 +78,7 @@ class SurfaceService {
  private:
   friend class SurfaceReservation;
   bool Admits(int width, int height, SurfaceMemory memory) const;
+  std::unique_ptr<Surface> Make(int width, int height, SurfaceMemory memory, bool overwritten);
 
   PixelFormatInfo format_;
   std::shared_ptr<DisplayMemoryState> display_;

@@ -1,5 +1,5 @@
-// Surface memory in blocks: reserved blocks shared by many small surfaces, large surfaces with a
-// block of their own, and a block the system refuses.
+// Surface memory in blocks: reserved blocks shared by many small surfaces and reused once
+// released, large surfaces with a block of their own, and a block the system refuses.
 #include <gtest/gtest.h>
 
 #include <new>
@@ -50,10 +50,21 @@ TEST_P(SurfaceBlockEach, AReservationHoldsTheSurfacesItWasSizedFor) {
   }
   WritePixel(*copies[0], 0, 0, 0x0101);
   EXPECT_NE(ReadPixel(*masters[0], 0, 0), 0x0101u);
-  // Released in any order, the block going back with the last of them.
+  // Released in any order, the block is kept with the last of them; the same reservation again
+  // reuses it, and what is made there for reading starts out 0 all the same.
   masters.clear();
   data.reset();
   copies.clear();
+  const auto again = service.Reserve(
+      kCount * (service.ReservedBytes(kSide, kSide) + SurfaceService::ReservedCopyBytes()) +
+      SurfaceService::ReservedDataBytes(64));
+  for (int i = 0; i < kCount; ++i) {
+    const auto overwritten = service.CreateOverwritten(kSide, kSide, SurfaceMemory::System);
+    ASSERT_TRUE(overwritten);
+    EXPECT_TRUE(again->Holds(*overwritten));
+    const auto cleared = service.Create(kSide, kSide, SurfaceMemory::System);
+    EXPECT_EQ(Pixels(*cleared), std::vector<uint32_t>(kSide * kSide, 0u)) << i;
+  }
 }
 
 // A surface of a megabyte or more has its own block, which it gives up when it goes.
