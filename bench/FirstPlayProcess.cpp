@@ -176,35 +176,51 @@ bool ExtractPicture(const fs::path& puzzleFile, const fs::path& picture) {
   return static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
 }
 
-// The sample pack's 768-piece puzzle alone in a program folder of its own.
-bool MakeSampleCase(const fs::path& scratch, PuzzleCase& c) {
-  const fs::path pack = fs::path(PAVLEMIR_SAMPLE_PACKS) / "Abstract";
-  c = {"768-piece sample (Abstract/Prism)",
-       scratch / "sample",
-       "Abstract",
-       "Prism",
-       scratch / "Prism.jpg",
-       5,
-       false};
-  std::error_code error;
-  fs::create_directories(c.folder / "Puzzles" / "Abstract", error);
-  for (const char* file : {"Prism.qvx", "Thumb.jpg"}) {
-    fs::copy_file(pack / file, c.folder / "Puzzles" / "Abstract" / file, error);
-    if (error) return false;
-  }
-  return ExtractPicture(pack / "Prism.qvx", c.picture);
+PuzzleCase SampleCase(const fs::path& scratch) {
+  return {"768-piece sample (Abstract/Prism)",
+          scratch / "sample",
+          "Abstract",
+          "Prism",
+          scratch / "Prism.jpg",
+          5,
+          false};
 }
 
-bool MakePhotoCase(const fs::path& scratch, PuzzleCase& c) {
-  c = {"3000x2000 photograph (choice 7, rotation)",
-       scratch / "photo",
-       "Photos",
-       "Harbour",
-       scratch / "Harbour.jpg",
-       photopuzzle::kSizeChoice,
-       true};
+PuzzleCase PhotoCase(const fs::path& scratch) {
+  return {"3000x2000 photograph (choice 7, rotation)",
+          scratch / "photo",
+          "Photos",
+          "Harbour",
+          scratch / "Harbour.jpg",
+          photopuzzle::kSizeChoice,
+          true};
+}
+
+// The sample pack's 768-piece puzzle alone in a program folder of its own, and the photograph's.
+bool MakeCases(const fs::path& scratch) {
+  const PuzzleCase sample = SampleCase(scratch);
+  const fs::path pack = fs::path(PAVLEMIR_SAMPLE_PACKS) / "Abstract";
+  std::error_code error;
+  fs::create_directories(sample.folder / "Puzzles" / "Abstract", error);
+  for (const char* file : {"Prism.qvx", "Thumb.jpg"}) {
+    fs::copy_file(pack / file, sample.folder / "Puzzles" / "Abstract" / file, error);
+    if (error) return false;
+  }
   photopuzzle::PhotoFolder made;
-  return photopuzzle::MakePhotoProgramFolder(c.folder, c.picture, made);
+  const PuzzleCase photo = PhotoCase(scratch);
+  return ExtractPicture(pack / "Prism.qvx", sample.picture) &&
+         photopuzzle::MakePhotoProgramFolder(photo.folder, photo.picture, made);
+}
+
+// Makes the cases in a child process: a child's peak memory starts from what its parent held
+// when it was forked, so the measuring process stays small.
+bool MakeCasesApart(const fs::path& scratch) {
+  std::fflush(stdout);
+  const pid_t child = fork();
+  if (child < 0) return false;
+  if (child == 0) _exit(MakeCases(scratch) ? 0 : 1);
+  int status = 0;
+  return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 // Every run plays with and without Play, alternating which goes first, then cuts; the cut's
@@ -249,8 +265,9 @@ int main(int argc, char** argv) {
   std::string pattern = (fs::temp_directory_path() / "pavlemir-firstplay-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) return 1;
   const fs::path scratch = pattern;
-  PuzzleCase photo, sample;
-  bool ok = MakePhotoCase(scratch, photo) && MakeSampleCase(scratch, sample);
+  const PuzzleCase photo = PhotoCase(scratch);
+  const PuzzleCase sample = SampleCase(scratch);
+  bool ok = MakeCasesApart(scratch);
   if (!ok) std::fprintf(stderr, "the puzzles could not be made\n");
   ok = ok && MeasureCase(tool, photo, scratch, runs) && MeasureCase(tool, sample, scratch, runs);
   if (!ok) std::fprintf(stderr, "a run of %s failed\n", tool.c_str());

@@ -124,17 +124,18 @@ MemoryBlock::MemoryBlock(uint8_t* mapping, std::size_t mappingSize, std::size_t 
       base_(mapping + headerSize),
       size_(mappingSize - headerSize) {}
 
-MemoryBlock* MemoryBlock::Make(std::size_t bytes, bool refused) {
+MemoryBlock* MemoryBlock::Make(std::size_t bytes, Reuse reuse, bool refused) {
   // The header is padded to a cache line, on which the first carve then starts.
   const std::size_t header = RoundUp(sizeof(MemoryBlock), 64);
   if (bytes > SIZE_MAX / 2) refused = true;
   const std::size_t mappingSize = RoundUp(header + bytes, kPage);
-  if (!refused) {
+  if (!refused && reuse == Reuse::Reusable) {
     if (MemoryBlock* kept = TakeKept(mappingSize)) return kept;
   }
   uint8_t* mapping = nullptr;
   while ((mapping = refused ? nullptr : MapPopulated(mappingSize)) == nullptr) ReportRefusal();
   auto* block = new (mapping) MemoryBlock(mapping, mappingSize, header);
+  block->reuse_ = reuse;
   POISON_BLOCK(block->base_, block->size_);
   return block;
 }
@@ -162,7 +163,12 @@ bool MemoryBlock::Contains(const void* p) const {
 }
 
 void MemoryBlock::DropReference() {
-  if (--references_ == 0) Keep();
+  if (--references_ > 0) return;
+  if (reuse_ == Reuse::Reusable) {
+    Keep();
+  } else {
+    Unmap();
+  }
 }
 
 MemoryBlock* MemoryBlock::TakeKept(std::size_t mappingSize) {

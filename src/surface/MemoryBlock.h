@@ -7,17 +7,19 @@
 // One block of memory whose pages are already in place: first-touch page faults one by one cost
 // more than the work done on a piece, so a block asks the system for all of them at once, in
 // huge pages where they fit. Pieces are carved off the front; each carved piece and the maker
-// hold one reference. When the last is dropped the whole block is kept for the next block of
-// about its size (the next puzzle's pieces, the next picture), up to a few blocks, and the
-// oldest go back to the system. A fresh block is all 0; a reused one is Dirty: what is carved
-// from it holds what was there before. One thread only, like the surfaces.
+// hold one reference. When the last is dropped the block goes back to the system whole, or, when
+// it was made Reusable, is kept for the next reusable block of about its size (the next
+// puzzle's pieces), up to a few blocks, the oldest going back beyond that. A fresh block is all
+// 0; a reused one is Dirty: what is carved from it holds what was there before. One thread
+// only, like the surfaces.
 class MemoryBlock {
  public:
   // A block of at least `bytes`, holding one reference for the caller. When the system refuses
   // the memory this reports it as a failed operator new does: through the installed new-handler
   // (the game's memory-exhaustion path), or std::bad_alloc when there is none. With
   // `refused` the system is taken to refuse, so tests can reach that path.
-  static MemoryBlock* Make(std::size_t bytes, bool refused = false);
+  enum class Reuse { Never, Reusable };
+  static MemoryBlock* Make(std::size_t bytes, Reuse reuse, bool refused = false);
 
   MemoryBlock(const MemoryBlock&) = delete;
   MemoryBlock& operator=(const MemoryBlock&) = delete;
@@ -55,4 +57,5 @@ class MemoryBlock {
   std::size_t used_ = 0;
   std::size_t references_ = 1;
   bool dirty_ = false;
+  Reuse reuse_ = Reuse::Never;
 };

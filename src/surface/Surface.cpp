@@ -122,8 +122,9 @@ Surface::Surface(int width, int height, SurfaceMemory memory,
   // Fresh blocks hold zero pages, and so does calloc for large requests: a new surface is all 0
   // without a pass of its own, unless its block is reused.
   if (ByteCount() >= SurfaceMemorySource::kOwnBlockBytes) {
+    // A picture-sized block is not kept once released: the next is seldom of its size.
     MemoryBlock* own = MemoryBlock::Make(MemoryBlock::Footprint(ByteCount(), kPixelAlignment),
-                                         source.blocksRefused);
+                                         MemoryBlock::Reuse::Never, source.blocksRefused);
     TakeBlockPixels(own, source.overwritten);
     own->DropReference();  // the pixels hold the block from here on
   } else if (source.reservation == nullptr ||

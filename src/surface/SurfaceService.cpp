@@ -49,7 +49,8 @@ std::unique_ptr<Surface> SurfaceService::CreateSharing(const Surface& source,
 }
 
 std::unique_ptr<SurfaceReservation> SurfaceService::Reserve(std::size_t bytes) {
-  return std::make_unique<SurfaceReservation>(*this, MemoryBlock::Make(bytes, blocksRefused_));
+  return std::make_unique<SurfaceReservation>(
+      *this, MemoryBlock::Make(bytes, MemoryBlock::Reuse::Reusable, blocksRefused_));
 }
 
 std::shared_ptr<void> SurfaceService::CarveReserved(std::size_t bytes) {
