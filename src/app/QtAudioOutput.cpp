@@ -4,59 +4,58 @@
 #include <QAudioSink>
 #include <QIODevice>
 #include <QMediaDevices>
+#include <QTimer>
+#include <atomic>
 #include <utility>
 
 #include "sound/ClipVoice.h"
 
 namespace {
 
-// The sink's pull: always as much as it asks for, silence between sounds.
-class VoiceStream final : public QIODevice {
- public:
-  VoiceStream(ClipVoice& voice, const std::function<void()>& firstSamples)
-      : voice_(voice), firstSamples_(firstSamples) {
-    open(QIODevice::ReadOnly);
-  }
-  bool isSequential() const override { return true; }
-  qint64 bytesAvailable() const override { return kAlwaysAvailable + QIODevice::bytesAvailable(); }
+std::atomic<void (*)()> firstSamplesObserver{nullptr};
 
- protected:
-  qint64 readData(char* data, qint64 maxSize) override {
-    bool started = false;
-    const std::size_t bytes = voice_.Render(reinterpret_cast<uint8_t*>(data),
-                                            static_cast<std::size_t>(maxSize), &started);
-    if (started && firstSamples_) firstSamples_();
-    return static_cast<qint64>(bytes);
-  }
-  qint64 writeData(const char*, qint64) override { return -1; }
+// Ahead of what is heard, the sink holds at most this much: a restart waits no longer than that.
+constexpr int kSinkBufferMilliseconds = 30;
+constexpr int kFeedMilliseconds = 5;
 
- private:
-  static constexpr qint64 kAlwaysAvailable = 1 << 20;
-  ClipVoice& voice_;
-  const std::function<void()>& firstSamples_;
-};
-
-// Small enough that a pull comes soon after a Play(), large enough not to starve.
-constexpr int kSinkBufferMilliseconds = 40;
-
+// Pushes the voice into its sink: the first frames at once, within Play(), then whatever room
+// the sink has, every few milliseconds until the voice ends.
 class QtAudioClip final : public AudioClip {
  public:
   QtAudioClip(const QAudioDevice& device, const QAudioFormat& format, const WaveFormat& wave,
-              std::vector<uint8_t> samples, const std::function<void()>& firstSamples)
-      : voice_(wave, std::move(samples)), stream_(voice_, firstSamples), sink_(device, format) {
+              std::vector<uint8_t> samples)
+      : voice_(wave, std::move(samples)), sink_(device, format) {
     sink_.setBufferSize(format.bytesForDuration(kSinkBufferMilliseconds * 1000));
+    feeder_.setInterval(kFeedMilliseconds);
+    QObject::connect(&feeder_, &QTimer::timeout, [this] { Feed(); });
   }
 
   void Play(bool loop) override {
     voice_.Start(loop);
-    // Started once, the sink keeps pulling: silence costs less than opening a stream per join.
-    if (sink_.state() == QAudio::StoppedState) sink_.start(&stream_);
+    if (writer_ == nullptr || sink_.state() == QAudio::StoppedState) writer_ = sink_.start();
+    Feed();
+    if (!feeder_.isActive()) feeder_.start();
   }
 
  private:
+  void Feed() {
+    const qint64 room = writer_ != nullptr ? sink_.bytesFree() : 0;
+    if (room > 0) {
+      chunk_.resize(static_cast<std::size_t>(room));
+      bool started = false;
+      const std::size_t bytes = voice_.Render(chunk_.data(), chunk_.size(), &started);
+      writer_->write(reinterpret_cast<const char*>(chunk_.data()), static_cast<qint64>(bytes));
+      if (void (*observer)() = firstSamplesObserver.load(); started && observer != nullptr)
+        observer();
+    }
+    if (!voice_.Playing()) feeder_.stop();
+  }
+
   ClipVoice voice_;
-  VoiceStream stream_;
   QAudioSink sink_;
+  QIODevice* writer_ = nullptr;
+  QTimer feeder_;
+  std::vector<uint8_t> chunk_;
 };
 
 QAudioFormat::SampleFormat SampleFormatOf(const WaveFormat& wave) {
@@ -73,8 +72,9 @@ QAudioFormat::SampleFormat SampleFormatOf(const WaveFormat& wave) {
 
 }  // namespace
 
-QtAudioOutput::QtAudioOutput(std::function<void()> firstSamples)
-    : firstSamples_(std::move(firstSamples)) {}
+void QtAudioOutput::SetFirstSamplesObserver(void (*observer)()) {
+  firstSamplesObserver.store(observer);
+}
 
 bool QtAudioOutput::CreateMixer() {
   device_ = QMediaDevices::defaultAudioOutput();
@@ -94,6 +94,6 @@ uint32_t QtAudioOutput::CreateClip(const WaveFormat& format, std::vector<uint8_t
   qt.setChannelCount(format.channels);
   qt.setSampleFormat(SampleFormatOf(format));
   if (!device_.isFormatSupported(qt)) return kAudioBadFormat;
-  clip = std::make_unique<QtAudioClip>(device_, qt, format, std::move(samples), firstSamples_);
+  clip = std::make_unique<QtAudioClip>(device_, qt, format, std::move(samples));
   return 0;
 }

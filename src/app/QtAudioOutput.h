@@ -4,16 +4,16 @@
 #include "sound/AudioOutput.h"
 
 #include <QAudioDevice>
-#include <functional>
 
-// Opens the default output device. Each clip keeps its own sink pulling from a ClipVoice, which
-// plays silence between sounds, so a Play() is heard with the sink's next pull and a restart
-// fades the old sound out instead of queueing behind it.
+// Opens the default output device. Each clip keeps its own sink and pushes its ClipVoice into
+// it: the first frames within Play() itself, the rest as the sink makes room. The sink holds
+// only a few milliseconds ahead, so a restart (which fades the old sound out) is not queued
+// behind the old one.
 class QtAudioOutput final : public AudioOutput {
  public:
-  // `firstSamples`, when given, is called (on the sink's thread) each time the first frame of a
-  // Play() is handed to the sink.
-  explicit QtAudioOutput(std::function<void()> firstSamples = {});
+  // Called (on the sink's thread) whenever the first frame of a Play() is handed to a sink, so
+  // that the join sound's latency can be measured; none by default.
+  static void SetFirstSamplesObserver(void (*observer)());
 
   bool CreateMixer() override;
   bool CreatePrimary() override;
@@ -22,5 +22,4 @@ class QtAudioOutput final : public AudioOutput {
 
  private:
   QAudioDevice device_;
-  std::function<void()> firstSamples_;
 };

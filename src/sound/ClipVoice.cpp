@@ -43,7 +43,7 @@ void ClipVoice::Start(bool loop) {
 
 bool ClipVoice::Playing() const {
   const std::lock_guard lock(mutex_);
-  return position_ < frames_;
+  return position_ < frames_ || fadeLeft_ > 0;
 }
 
 std::size_t ClipVoice::Render(uint8_t* out, std::size_t size, bool* started) {

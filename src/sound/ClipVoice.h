@@ -22,6 +22,7 @@ class ClipVoice {
   static bool CanPlay(const WaveFormat& format);
 
   void Start(bool loop);
+  // Until the clip and the fade of a restart have ended.
   bool Playing() const;
   // Fills `out` with whole frames of the clip; silence once it has ended. Answers the bytes
   // written: `size` rounded down to whole frames. `started`, when given, tells whether these
