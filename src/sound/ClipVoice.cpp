@@ -18,7 +18,8 @@ ClipVoice::ClipVoice(const WaveFormat& format, std::vector<uint8_t> samples)
       samples_(std::move(samples)),
       frameBytes_(std::size_t{format.channels} * static_cast<std::size_t>(SampleBytes(format))),
       frames_(frameBytes_ > 0 ? samples_.size() / frameBytes_ : 0),
-      fadeFrames_(std::max<std::size_t>(1, format.samplesPerSecond * kFadeMilliseconds / 1000)),
+      fadeFrames_(std::max<std::size_t>(
+          1, std::size_t{format.samplesPerSecond} * kFadeMilliseconds / 1000)),
       position_(frames_),
       fading_(frames_) {}
 
