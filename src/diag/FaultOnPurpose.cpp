@@ -14,8 +14,10 @@ __attribute__((no_sanitize("address", "undefined"))) void WriteThroughNull() {
 }
 
 __attribute__((no_sanitize("address", "undefined"))) int DivideByZero() {
+  // Both unknown to the compiler, which would otherwise turn 1 / x into a comparison.
+  volatile int dividend = 100;
   volatile int zero = 0;
-  return 1 / zero;
+  return dividend / zero;
 }
 
 volatile int recursionLimit = INT_MAX;
