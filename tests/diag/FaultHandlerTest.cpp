@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -72,6 +71,18 @@ class FaultHandlerDeathTest : public ::testing::Test {
   std::string logPath = SessionLogPath(dir.Path().string());
 };
 
+// A line as expected: the text itself, or the text followed by a hexadecimal number ("#") or
+// by anything ("*").
+bool LineMatches(const std::string& line, const std::string& expected) {
+  const char tail = expected.empty() ? '\0' : expected.back();
+  if (tail != '#' && tail != '*') return line == expected;
+  const std::string head = expected.substr(0, expected.size() - 1);
+  if (line.rfind(head, 0) != 0) return false;
+  const std::string rest = line.substr(head.size());
+  return tail == '*' ||
+         (!rest.empty() && rest.find_first_not_of("0123456789ABCDEF") == std::string::npos);
+}
+
 // The report after "before the fault": the exception, its address and parameters, the
 // registers in order, then the end block and nothing more.
 void ExpectReport(const std::vector<std::string>& lines, const std::string& name,
@@ -79,18 +90,18 @@ void ExpectReport(const std::vector<std::string>& lines, const std::string& name
   std::size_t at = 0;
   while (at < lines.size() && lines[at] != "before the fault") ++at;
   ASSERT_LT(at + 1, lines.size());
-  std::vector<std::string> expected{"Exception: " + name, "Address = [0-9A-F]+"};
+  std::vector<std::string> expected{"Exception: " + name, "Address = #"};
   expected.insert(expected.end(), parameters.begin(), parameters.end());
   expected.push_back("Registers:");
   for (const char* r : {"CS", "IP", "GS", "FS", "ES", "DS", "SS", "EAX", "EBX", "ECX", "EDX", "ESI",
                         "EDI", "ESP", "EBP"})
-    expected.push_back(std::string(r) + " = [0-9A-F]+");
+    expected.push_back(std::string(r) + " = #");
   expected.push_back(kSeparator);
-  expected.push_back("END SESSION: .*");
+  expected.push_back("END SESSION: *");
   expected.push_back(kSeparator);
   ASSERT_EQ(lines.size(), at + 1 + expected.size()) << name;
   for (std::size_t i = 0; i < expected.size(); ++i)
-    EXPECT_TRUE(std::regex_match(lines[at + 1 + i], std::regex(expected[i])))
+    EXPECT_TRUE(LineMatches(lines[at + 1 + i], expected[i]))
         << lines[at + 1 + i] << " is not " << expected[i];
   EXPECT_TRUE(IsTimeStamp(lines[lines.size() - 2].substr(std::strlen("END SESSION: "))));
 }
@@ -103,9 +114,7 @@ TEST_F(FaultHandlerDeathTest, FaultsAreReportedAskedAndEnded) {
   } faults[] = {
       {PurposeFault::NullPointer, "Access violation", {"Parameter 0 = 1", "Parameter 1 = 0"}},
       {PurposeFault::DivideByZero, "Integer divide by zero", {}},
-      {PurposeFault::StackOverflow,
-       "Stack owerflow",
-       {"Parameter 0 = 1", "Parameter 1 = [0-9A-F]+"}},
+      {PurposeFault::StackOverflow, "Stack owerflow", {"Parameter 0 = 1", "Parameter 1 = #"}},
   };
   for (const auto& f : faults) {
     std::remove(logPath.c_str());
