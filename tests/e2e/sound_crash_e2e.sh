@@ -25,7 +25,8 @@ if [[ "${1:-}" != --inside ]]; then
   xvfb-run -a -s "-screen 0 ${screen_size}x24" bash "$0" --inside "$work" \
     "$(realpath "$1")" "$(realpath "$2")" "$(realpath "$3")" "$(realpath "$4")" "$(realpath "$5")"
   status=$?
-  if ((status == 0)); then
+  # PAVLEMIR_E2E_KEEP keeps the folder of a run that passed, to look at its screenshots.
+  if ((status == 0)) && [[ -z "${PAVLEMIR_E2E_KEEP:-}" ]]; then
     rm -rf "$work"
   else
     echo "the game folder, logs and screenshots are kept in $work" >&2
