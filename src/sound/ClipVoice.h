@@ -42,7 +42,7 @@ class ClipVoice {
   std::size_t fadeFrames_;
   mutable std::mutex mutex_;
   bool loop_ = false;
-  bool fresh_ = false;  // started, first frame not rendered yet
+  bool fresh_ = false;        // started, first frame not rendered yet
   std::size_t position_;      // frames_ when not playing
   std::size_t fading_;        // the old position fading out, frames_ when none
   std::size_t fadeLeft_ = 0;  // frames of the fade still to come
