@@ -28,6 +28,8 @@ class QtAudioClip final : public AudioClip {
     sink_.setBufferSize(format.bytesForDuration(kSinkBufferMilliseconds * 1000));
     feeder_.setInterval(kFeedMilliseconds);
     QObject::connect(&feeder_, &QTimer::timeout, [this] { Feed(); });
+    // Opened now, so that the first join does not wait for the stream to connect.
+    writer_ = sink_.start();
   }
 
   void Play(bool loop) override {
