@@ -211,6 +211,8 @@ void FieldChange::Apply(int from, int to, CornerBoxes& boxes, PuzzleRecord& puzz
     } else {
       group = GroupInOrder(puzzle, puzzle.pieces[edit.key].get());
     }
+    // Only a field changed behind the history's back lacks the group; it is left as it is.
+    if (group == nullptr) continue;
     group->box = edit.box[side(to)];
     group->pieces.resize(edit.prefix);
     const uint32_t first = edit.tailFirst[side(to)];
