@@ -144,9 +144,8 @@ TEST(ShellControlsTest, ToolbarPausesShowsTheGhostAndTheThumbnailAndArranges) {
   EXPECT_TRUE(WaitUntil([&] { return places().size() == wide.pieces.size(); }))
       << "Arrange in grid did not reach the game";
   EXPECT_EQ(watch.Seen(), &h.Frame().Menus().Arrange());
-  EXPECT_EQ(watch.Commands(),
-            (std::vector<int>{kArrangeGridCommand, kArrangeEdgeCommand, kArrangeRandomCommand,
-                              kEdgesApartCommand}));
+  EXPECT_EQ(watch.Commands(), (std::vector<int>{kArrangeGridCommand, kArrangeEdgeCommand,
+                                                kArrangeRandomCommand, kEdgesApartCommand}));
   EXPECT_EQ(watch.SeenAt(), arrange->mapToGlobal(QPoint(0, arrange->height())));
   for (const auto& piece : wide.pieces) EXPECT_TRUE(area.Contains(piece->x, piece->y));
   EXPECT_EQ(FrameDifferences(h.Shown(), *game.BackSurface(), area, 9), std::vector<std::string>{});
