@@ -19,7 +19,9 @@ void UndoHistory::Begin(const PlayState& state, const PuzzleRecord& puzzle) {
 
 void UndoHistory::End(const PlayState& state, const PuzzleRecord& puzzle) {
   if (state.mode != ViewMode::Play) {
-    Reset(puzzle_);
+    open_.reset();
+    done_.clear();
+    undone_.clear();
     return;
   }
   if (!open_ || &puzzle != puzzle_) return;
