@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QtGlobal>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -48,12 +49,16 @@ int ScaleFactorFor(ScaleChoice choice, double deviceRatio) {
   return deviceRatio >= kHighDensityRatio ? 2 : 1;
 }
 
-double MeasureDeviceRatio(int& argc, char** argv) {
+double MeasureDeviceRatio(int argc, char** argv) {
   // The ratio as the platform gives it, unrounded, whatever the player's environment asks.
   qunsetenv("QT_ENABLE_HIGHDPI_SCALING");
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
       Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-  const QGuiApplication probe(argc, argv);
+  // The probe takes the platform's own options (-platform, -display) out of the words it is
+  // given; the game's application must still find them, so it gets a copy.
+  std::vector<char*> words(argv, argv + argc);
+  words.push_back(nullptr);
+  const QGuiApplication probe(argc, words.data());
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen != nullptr ? screen->devicePixelRatio() : 1.0;
 }

@@ -29,7 +29,7 @@ int ScaleFactorFor(ScaleChoice choice, double deviceRatio);
 
 // The device pixel ratio of the primary screen as the platform reports it, read with a short
 // application of its own before the game's (which must not exist yet).
-double MeasureDeviceRatio(int& argc, char** argv);
+double MeasureDeviceRatio(int argc, char** argv);
 
 // Before the game's application is made: the platform's own scaling is off and the display runs
 // at exactly `factor`. Everything the game sees of the screen is then in scaled pixels.
