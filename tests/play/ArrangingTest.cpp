@@ -191,7 +191,7 @@ TEST(ArrangeEdgesApart, EdgePiecesLieAboveInnerOnesWithoutOverlap) {
   const Rect playArea{0, 32, 1920, 1080};
   const std::pair<int, int> grids[] = {{2, 2},   {3, 2},   {4, 3},  {8, 6},
                                        {20, 15}, {40, 30}, {73, 49}};
-  for (const auto [cols, rows] : grids) {
+  for (const auto& [cols, rows] : grids) {
     SCOPED_TRACE(std::to_string(cols) + " x " + std::to_string(rows));
     int choice = 0;
     while (cols * kPieceSizeChoices[static_cast<std::size_t>(choice)].pieceSize > 1856 ||
