@@ -1,9 +1,6 @@
 // The game's entry point: the display's scale is settled before the application exists.
 // Started with the internal application-error switch, it only asks the player about a crash
 // that a game process just reported, and answers by its exit status.
-#include "diag/FaultHandler.h"
-
-#include <QApplication>
 #include <cstdio>
 #include <cstring>
 
@@ -11,6 +8,10 @@
 #include "CPuzzleApp.h"
 #include "DisplayScale.h"
 #include "Settings.h"
+#include "diag/FaultHandler.h"
+
+// After the game's headers: the application header declares the X window system's Display.
+#include <QApplication>
 
 int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], kApplicationErrorSwitch) == 0) {
