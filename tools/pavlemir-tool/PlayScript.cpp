@@ -112,13 +112,38 @@ std::string Scroll(PlayContext& c, const Words& words) {
   return {};
 }
 
+struct NamedKey {
+  const char* name;
+  int key;
+  int modifiers;
+};
+
+constexpr NamedKey kKeys[] = {
+    {"Escape", kEscapeKey, kNoModifier},
+    {"Ctrl+Z", kZKey, kControlModifier},
+    {"Ctrl+Shift+Z", kZKey, kControlModifier | kShiftModifier},
+    {"Ctrl+Y", kYKey, kControlModifier},
+};
+
 std::string Key(PlayContext& c, const Words& words) {
   if (words.size() != 2) return "key takes a key name";
-  if (words[1] == "Escape") {
-    c.game.KeyDown(kEscapeKey);
+  for (const NamedKey& key : kKeys) {
+    if (words[1] != key.name) continue;
+    c.game.KeyDown(key.key, key.modifiers);
     return {};
   }
   return "unknown key '" + words[1] + "'";
+}
+
+// Undo and redo as the menu gives them: a step that cannot be taken fails the line.
+std::string UndoRedo(PlayContext& c, const Words& words) {
+  if (words.size() != 1) return words[0] + " takes nothing";
+  const bool undo = words[0] == "undo";
+  const int id = undo ? kUndoCommand : kRedoCommand;
+  if (!c.game.QueryCommand(id).enabled)
+    return std::string("there is nothing to ") + (undo ? "undo" : "redo") + " now";
+  c.game.Command(id);
+  return {};
 }
 
 std::string Command(PlayContext& c, const Words& words) {
@@ -196,7 +221,7 @@ constexpr CommandEntry kCommands[] = {
     {"move", Pointer},     {"release", Pointer}, {"rpress", Pointer},  {"rrelease", Pointer},
     {"dblclick", Pointer}, {"key", Key},         {"idle", Idle},       {"drag", Drag},
     {"solve", Solve},      {"shot", Shot},       {"state", State},     {"rclick", RightClick},
-    {"scroll", Scroll},
+    {"scroll", Scroll},    {"undo", UndoRedo},   {"redo", UndoRedo},
 };
 
 }  // namespace
