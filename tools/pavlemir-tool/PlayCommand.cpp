@@ -39,6 +39,20 @@ constexpr const char* kUsage =
     "  scroll packs|puzzles CODE [POS]   a gallery scroll bar's code: lineup, linedown,\n"
     "                       pageup, pagedown, or track with the thumb's position POS\n"
     "  key Escape           the Escape key\n"
+    "  create PICTURE [CHOICE] [rotation] [bw] NAME   Create, answering the picture chooser\n"
+    "                       (PICTURE), the options dialog (piece-count choice 0..7, default\n"
+    "                       the one it offers first; the check boxes named are ticked) and\n"
+    "                       the name dialog; `cancel` in place of a step cancels it. Each\n"
+    "                       dialog shown is printed as \"dialog: ...\"; one shown again\n"
+    "                       (a picture that fails, a name refused) is cancelled\n"
+    "  drop PICTURE [CHOICE] [rotation] [bw] NAME   the picture dropped on the gallery\n"
+    "  modify CHOICE [rotation] [bw] | modify cancel   Modify with those options\n"
+    "  rename NAME|cancel   Rename, answering the name dialog\n"
+    "  remove yes|no        Remove, answering its question\n"
+    "  background TEXTURE|none #RRGGBB ok|cancel|preview   Options: the Background dialog's\n"
+    "                       texture 0..8 (none: the plain colour), colour and button; preview\n"
+    "                       shows the choice and keeps the settings, ok keeps it (printed as\n"
+    "                       \"settings: ...\"), cancel shows the kept background again\n"
     "  idle MS              the idle step every 16 ms of the clock until MS ms have passed\n"
     "  drag GROUP X Y       drag group GROUP (index in drawing order) so that its first piece\n"
     "                       ends at (X, Y); fails when no point of the group can be picked\n"
@@ -166,6 +180,8 @@ int RunPlay(std::span<char*> args) {
   Game game(host, service, bitmaps,
             GameSetup{root, *parsed.viewWidth, parsed.viewHeight, kFirstRunBackground, &text});
   game.Start();
+  host.game = &game;
+  host.storedBackground = kFirstRunBackground;
   PlayContext context{game, host, parsed.out, parsed.seed};
   return RunScript(parsed.script ? file : std::cin, context);
 }

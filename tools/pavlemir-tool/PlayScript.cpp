@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "PlayDialogLines.h"
 #include "PlayMoves.h"
 #include "PlayOutput.h"
 #include "PlaySolver.h"
@@ -192,11 +193,29 @@ struct CommandEntry {
 };
 
 constexpr CommandEntry kCommands[] = {
-    {"select", Select},    {"answer", Answer},   {"command", Command}, {"press", Pointer},
-    {"move", Pointer},     {"release", Pointer}, {"rpress", Pointer},  {"rrelease", Pointer},
-    {"dblclick", Pointer}, {"key", Key},         {"idle", Idle},       {"drag", Drag},
-    {"solve", Solve},      {"shot", Shot},       {"state", State},     {"rclick", RightClick},
+    {"select", Select},
+    {"answer", Answer},
+    {"command", Command},
+    {"press", Pointer},
+    {"move", Pointer},
+    {"release", Pointer},
+    {"rpress", Pointer},
+    {"rrelease", Pointer},
+    {"dblclick", Pointer},
+    {"key", Key},
+    {"idle", Idle},
+    {"drag", Drag},
+    {"solve", Solve},
+    {"shot", Shot},
+    {"state", State},
+    {"rclick", RightClick},
     {"scroll", Scroll},
+    {"create", CreateLine},
+    {"drop", DropLine},
+    {"modify", ModifyLine},
+    {"rename", RenameLine},
+    {"remove", RemoveLine},
+    {"background", BackgroundLine},
 };
 
 }  // namespace
