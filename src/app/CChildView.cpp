@@ -363,9 +363,9 @@ void CChildView::RunAboutDialog() {
 }
 
 // One local file, onto the gallery.
-bool CChildView::AcceptsDrop(const QMimeData* data, QString* path) const {
-  if (!game_ || game_->Mode() != ViewMode::Gallery || data == nullptr) return false;
-  const QList<QUrl> urls = data->urls();
+bool CChildView::AcceptsDrop(const QMimeData* mime, QString* path) const {
+  if (!game_ || game_->Mode() != ViewMode::Gallery || mime == nullptr) return false;
+  const QList<QUrl> urls = mime->urls();
   if (urls.size() != 1 || !urls.front().isLocalFile()) return false;
   *path = urls.front().toLocalFile();
   return true;

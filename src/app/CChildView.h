@@ -95,7 +95,7 @@ class CChildView final : public QWidget, public Host {
   void MakeScrollBar(QScrollBar*& bar, Qt::Orientation orientation, GalleryBar which);
   void LayOutControls();
   void RunIdle();
-  bool AcceptsDrop(const QMimeData* data, QString* path) const;
+  bool AcceptsDrop(const QMimeData* mime, QString* path) const;
 
   CMainFrame& frame_;
   QString programDir_;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
 #include <QStandardPaths>
@@ -37,7 +38,7 @@ PicturePreviewPanel::PicturePreviewPanel(QWidget* parent, const QImage& faces)
       size_(new QLabel(this)),
       button_(new OwnerDrawButton("Preview", 0, faces, false, this)) {
   setFixedSize(240, FrameRect().bottom() + 6);
-  size_->setGeometry(0, 4, 130, 18);
+  size_->setGeometry(FrameRect().left(), 4, 130, 18);
   button_->move(FrameRect().right() + 1 - button_->width(), 0);
   connect(button_, &QPushButton::clicked, this, &PicturePreviewPanel::OpenPreview);
 }
@@ -104,6 +105,14 @@ CPicFileDialog::CPicFileDialog(QWidget* parent, const QImage& faces)
   if (auto* grid = qobject_cast<QGridLayout*>(layout()))
     grid->addWidget(panel_, 0, grid->columnCount(), grid->rowCount(), 1, Qt::AlignTop);
   connect(this, &QFileDialog::currentChanged, panel_, &PicturePreviewPanel::ShowFile);
+  if (auto* name = findChild<QLineEdit*>("fileNameEdit")) {
+    connect(name, &QLineEdit::textChanged, this, [this](const QString& text) {
+      const QFileInfo typed(QDir(directory()).filePath(text));
+      if (typed.isFile() && typed.absoluteFilePath() != panel_->File())
+        panel_->ShowFile(typed.absoluteFilePath());
+    });
+  }
+  resize(860, 480);
 }
 
 std::optional<std::string> CPicFileDialog::Choose(const std::string& folder,

@@ -25,7 +25,7 @@ class PicturePreviewPanel final : public QWidget {
   bool HasPreview() const { return !preview_.isNull(); }
   // The picture as drawn in the frame, and the frame in panel coordinates.
   const QImage& Drawn() const { return drawn_; }
-  static QRect FrameRect() { return {0, 30, 234, 234}; }
+  static QRect FrameRect() { return {1, 30, 234, 234}; }
   OwnerDrawButton& PreviewButton() { return *button_; }
   const QString& File() const { return file_; }
 
@@ -45,7 +45,7 @@ class PicturePreviewPanel final : public QWidget {
 };
 
 // Opens in a folder with the picture filter, centred on the screen; only existing files can be
-// chosen. The panel follows the selection.
+// chosen. The panel follows the selection, and a name typed that names a file.
 class CPicFileDialog final : public QFileDialog {
  public:
   CPicFileDialog(QWidget* parent, const QImage& faces);

@@ -7,8 +7,8 @@
 set -uo pipefail
 
 readonly screen_size="1024x768"
-# The side panel's buttons (x = 10..100) and the first puzzle cell of the grid.
-readonly button_x=55 rename_y=105 create_y=143 remove_y=181 exit_y=275
+# The side panel's buttons (x = 10..100, below the pack strip) and the first puzzle cell.
+readonly button_x=55 rename_y=325 create_y=363 remove_y=401 exit_y=495
 readonly puzzle_x=220 puzzle_y=320
 
 if [[ "${1:-}" != --inside ]]; then
@@ -20,6 +20,8 @@ if [[ "${1:-}" != --inside ]]; then
     command -v "$program" >/dev/null || { echo "FAIL: $program is not installed" >&2; exit 1; }
   done
   work=$(mktemp -d "${TMPDIR:-/tmp}/pavlemir-create-XXXXXX")
+  # The game runs in a folder of its own.
+  set -- "$(realpath "$1")" "$(realpath "$2")" "$(realpath "$3")" "${@:4}"
   xvfb-run -a -s "-screen 0 ${screen_size}x24" bash "$0" --inside "$work" "$@"
   status=$?
   if ((status == 0)) && [[ -z "${4:-}" ]]; then
@@ -120,11 +122,15 @@ window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Pavlemir$' | h
 [[ -n "$window" ]] || fail "no Pavlemir window appeared"
 sleep 3
 
-# Create: the chooser opens; the picture's path is typed into its file name box.
+# Create: the chooser opens; the picture's folder is typed into its file name box, then the
+# picture's name, which the preview shows with its size.
 xdotool mousemove "$button_x" "$create_y" click 1
 wait_for "the picture chooser" 30 has_window Open
 sleep 1
-xdotool type --delay 20 "$work/pictures/harbour.view.jpg"
+xdotool type --delay 20 "$work/pictures/"
+xdotool key Return
+sleep 1
+xdotool type --delay 20 "harbour.view.jpg"
 sleep 1
 shot chooser
 xdotool key Return
@@ -196,7 +202,7 @@ wait "$pid"
 status=$?
 check "the game ended with status $status" test "$status" -eq 0
 check "Last Path is not the picture's folder" \
-  grep -q "^Last%20Path=$work/pictures\$" "$HOME/.config/Brelmand/Pavlemir.conf"
+  grep -qF "Last%20Path=@String($work/pictures\0)" "$HOME/.config/Brelmand/Pavlemir.conf"
 check "no file of a replacement is left" test -z "$(find "$user" -name '.*')"
 
 echo "$((checks - failures)) passed, $failures failed"

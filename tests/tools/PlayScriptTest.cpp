@@ -401,9 +401,9 @@ TEST_F(PlayScripts, ScriptsCreateModifyRenameAndRemoveUserPuzzles) {
                      "state renamed\n"
                      "remove yes\n"
                      "state removed\n"
-                     "background 4 #102030 preview\n"
+                     "background 4 0x102030 preview\n"
                      "state previewed\n"
-                     "background none #405060 ok\n"
+                     "background none 0x405060 ok\n"
                      "quit\n"),
             0)
       << err;

@@ -119,7 +119,7 @@ std::string RemoveLine(PlayContext& c, const Words& words) {
 
 std::string BackgroundLine(PlayContext& c, const Words& words) {
   const char* usage =
-      "background takes a texture 0..8 or none, a colour #RRGGBB, and ok, "
+      "background takes a texture 0..8 or none, a colour 0xRRGGBB, and ok, "
       "cancel or preview";
   if (words.size() != 4) return usage;
   BackgroundAnswer answer;
@@ -127,8 +127,9 @@ std::string BackgroundLine(PlayContext& c, const Words& words) {
     answer.texture = Number(words[1]);
     if (!answer.texture || *answer.texture < 0 || *answer.texture > 8) return usage;
   }
-  const std::optional<int> rgb =
-      words[2].size() == 7 && words[2][0] == '#' ? Number(words[2].substr(1), 16) : std::nullopt;
+  const std::optional<int> rgb = words[2].size() == 8 && words[2].rfind("0x", 0) == 0
+                                     ? Number(words[2].substr(2), 16)
+                                     : std::nullopt;
   if (!rgb) return usage;
   // The setting keeps red in the low byte.
   const auto value = static_cast<uint32_t>(*rgb);
