@@ -35,6 +35,8 @@ void CNameDlg::accept() {
   const NameCheck check = rule_(edit_->text().toStdString());
   if (!check.Accepted()) {
     QMessageBox::warning(this, "Pavlemir", QString::fromStdString(check.refusal));
+    // The keyboard comes back to the name, also where no window manager hands it back.
+    activateWindow();
     edit_->selectAll();
     edit_->setFocus();
     return;

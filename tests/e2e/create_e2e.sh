@@ -8,7 +8,7 @@ set -uo pipefail
 
 readonly screen_size="1024x768"
 # The side panel's buttons (x = 10..100, below the pack strip) and the first puzzle cell.
-readonly button_x=55 rename_y=325 create_y=363 remove_y=401 exit_y=495
+readonly button_x=55 rename_y=325 create_y=363 remove_y=401 about_y=467 exit_y=495
 readonly puzzle_x=220 puzzle_y=320
 
 if [[ "${1:-}" != --inside ]]; then
@@ -133,6 +133,16 @@ sleep 1
 xdotool type --delay 20 "harbour.view.jpg"
 sleep 1
 shot chooser
+# Preview (at the top right of the chooser) shows the picture at 1:1 in a window of its own;
+# the first click (on the "Look in" label) closes the name box's completion list.
+click_in Open 20 21
+sleep 0.5
+click_in Open 798 21
+wait_for "the Preview window" 30 has_window Preview
+sleep 0.5
+shot preview
+xdotool key Escape
+wait_for "the Preview window to close" 30 no_window Preview
 xdotool key Return
 wait_for "the options dialog" 30 has_window "Puzzle Options"
 sleep 0.5
@@ -165,11 +175,53 @@ xdotool key Escape
 sleep 3
 check "leaving the game saved no pieces" test "$(saved_pieces "$user/Harbour.qvx")" -eq 192
 
-# Rename.
+# Played again: the topmost piece (40-pixel cells, 48-pixel images) is dragged away, and Escape
+# saves where it went.
+info=$("$tool" info "$user/Harbour.qvx")
+top=$(sed -n 's/^ *{"box": 0, "ids": \[\([0-9]*\).*/\1/p' <<<"$info" | tail -1)
+piece_at() {
+  sed -n "s/^ *{\"id\": $1, \"x\": \(-\?[0-9]*\), \"y\": \(-\?[0-9]*\),.*/\1 \2/p" <<<"$2"
+}
+read -r px py < <(piece_at "$top" "$info")
+cx=$((px + 24)) cy=$((py + 24))
+xdotool mousemove "$puzzle_x" "$puzzle_y" click --repeat 2 --delay 80 1
+sleep 4
+if ((cx > 60 && cx < 964 && cy > 100 && cy < 708)); then
+  dx=$((cx < 512 ? 200 : -200)) dy=$((cy < 400 ? 150 : -150))
+  xdotool mousemove "$cx" "$cy" mousedown 1
+  sleep 0.3
+  xdotool mousemove $((cx + 10)) $((cy + 10))
+  sleep 0.2
+  xdotool mousemove $((cx + dx)) $((cy + dy))
+  sleep 0.3
+  xdotool mouseup 1
+  sleep 1
+  shot dragged
+  xdotool key Escape
+  sleep 3
+  read -r qx qy < <(piece_at "$top" "$("$tool" info "$user/Harbour.qvx")")
+  mx=$((qx - px - dx)) my=$((qy - py - dy))
+  check "piece $top moved by ($((qx - px)), $((qy - py))), not by the drag ($dx, $dy)" \
+    test $((mx * mx <= 81 && my * my <= 81)) -eq 1
+else
+  echo "the topmost piece lies under a corner box or the toolbar: not dragged"
+  xdotool key Escape
+  sleep 3
+fi
+
+# Rename: a name no file can carry is refused and the dialog stays open.
 xdotool mousemove "$button_x" "$rename_y" click 1
 wait_for "the name dialog of Rename" 30 has_window "Name of Puzzle"
 sleep 0.5
 shot rename
+xdotool type --delay 20 "Old/Harbour"
+xdotool key Return
+wait_for "the refusal" 30 two_windows_named Pavlemir
+sleep 0.5
+shot refused
+xdotool key Return
+wait_for "the refusal to close" 30 one_window_named Pavlemir
+check "the name dialog closed after a refused name" has_window "Name of Puzzle"
 xdotool type --delay 20 "Old Harbour"
 xdotool key Return
 wait_for "the name dialog to close" 30 no_window "Name of Puzzle"
@@ -189,6 +241,14 @@ check "Remove left Old Harbour.qvx" test ! -e "$user/Old Harbour.qvx"
 check "the user pack does not hold as many puzzles as before" \
   test "$(find "$user" -name '*.qvx' | wc -l)" -eq "$before"
 shot removed
+
+# About.
+xdotool mousemove "$button_x" "$about_y" click 1
+wait_for "the About dialog" 30 has_window "About Pavlemir"
+sleep 0.5
+shot about
+xdotool key Escape
+wait_for "the About dialog to close" 30 no_window "About Pavlemir"
 
 # Exit, and the folder the chooser opened in is kept.
 xdotool mousemove "$button_x" "$exit_y" click 1
