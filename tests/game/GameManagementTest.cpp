@@ -115,19 +115,25 @@ TEST_F(ManagementTest, CreateGoesBackOnBadPicturesAndStopsWhereCancelled) {
   WriteTestBmp(Pictures() / "tiny.bmp", 39, 300);
   WriteBytes(Pictures() / "damaged.jpg", {0xFF, 0xD8, 0xFF, 0xE0, 0, 16, 'J', 'F'});
   WriteBytes(Pictures() / "notes.txt", {'h', 'i'});
+  // A BMP whose header promises more rows than the file holds.
+  WriteTestBmp(Pictures() / "lying.bmp", 160, 120);
+  fs::resize_file(Pictures() / "lying.bmp", fs::file_size(Pictures() / "lying.bmp") / 2);
   const auto filesInUser = [&] {
     return std::distance(fs::directory_iterator(UserFile("x").parent_path()), {});
   };
   const auto before = filesInUser();
 
   // A picture that does not load is reported and the chooser opens again at it.
-  h.host.dialogs.pictures = {(Pictures() / "damaged.jpg").string(), std::nullopt};
+  h.host.dialogs.pictures = {(Pictures() / "damaged.jpg").string(),
+                             (Pictures() / "lying.bmp").string(), std::nullopt};
   h.game().Command(kCreateCommand);
-  ASSERT_EQ(h.host.messages.size(), 1u);
+  ASSERT_EQ(h.host.messages.size(), 2u);
   EXPECT_EQ(h.host.messages[0].text, kPictureLoadError);
+  EXPECT_EQ(h.host.messages[1].text, kPictureLoadError);
   const auto shown = h.host.dialogs.TakeRecord();
-  ASSERT_EQ(shown.size(), 2u);
+  ASSERT_EQ(shown.size(), 3u);
   EXPECT_NE(shown[1].find("at \"" + (Pictures() / "damaged.jpg").string()), std::string::npos);
+  EXPECT_NE(shown[2].find("at \"" + (Pictures() / "lying.bmp").string()), std::string::npos);
 
   // Too small for every choice: the message, and no options dialog.
   h.host.messages.clear();

@@ -404,6 +404,9 @@ TEST_F(PlayScripts, ScriptsCreateModifyRenameAndRemoveUserPuzzles) {
                      "background 4 0x102030 preview\n"
                      "state previewed\n"
                      "background none 0x405060 ok\n"
+                     "drop " +
+                     (dir / "lake" / "Lake.bmp").string() +
+                     " 3 Dropped\n"
                      "quit\n"),
             0)
       << err;
@@ -424,6 +427,7 @@ TEST_F(PlayScripts, ScriptsCreateModifyRenameAndRemoveUserPuzzles) {
   EXPECT_TRUE(fs::exists(user / "MyHarbour.qvx"));
   EXPECT_FALSE(fs::exists(user / "Harbour2.qvx"));
   EXPECT_FALSE(fs::exists(user / "Renamed.qvx"));
+  EXPECT_TRUE(fs::exists(user / "Dropped.qvx"));
   const StateFile previewed = State("previewed");
   EXPECT_EQ(previewed.Number("texture"), 4);
   EXPECT_EQ(previewed.Number("backgroundColour"), 0x302010);
