@@ -20,13 +20,6 @@ PuzzleRecord* SelectedPuzzle(const PuzzleLibrary& library) {
   return library.currentPack != nullptr ? library.currentPack->currentPuzzle : nullptr;
 }
 
-// The folder of a chosen picture, kept as the chooser's next starting place.
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return {};
-  return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
 }  // namespace
 
 bool Game::DropPicture(const std::string& path) {

@@ -14,11 +14,6 @@
 
 namespace {
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
-
 // rename() would replace a file at the target; renameat2 with RENAME_NOREPLACE refuses in the
 // same step. A file system that does not know the flag is checked first instead.
 int RenameWithoutReplacing(const std::string& from, const std::string& to) {

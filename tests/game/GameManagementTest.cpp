@@ -11,8 +11,6 @@
 #include "QvxTestFile.h"
 #include "TestPictures.h"
 #include "game/GameTexts.h"
-#include "library/PackSorting.h"
-#include "library/PuzzleFileLayout.h"
 
 namespace {
 
@@ -166,22 +164,6 @@ TEST_F(ManagementTest, CreateGoesBackOnBadPicturesAndStopsWhereCancelled) {
   h.host.dialogs.names = {"dropped"};
   EXPECT_TRUE(h.game().DropPicture((Pictures() / "good.bmp").string()));
   EXPECT_TRUE(fs::exists(UserFile("dropped")));
-}
-
-TEST_F(ManagementTest, NameDialogRefusesTakenAndUnusableNames) {
-  WriteTestBmp(Pictures() / "good.bmp", 160, 120);
-  h.host.dialogs.pictures = {(Pictures() / "good.bmp").string()};
-  h.host.dialogs.options = {PuzzleOptions{4}};
-  h.host.dialogs.names = {"Mine", "...", "   ", "a/b", "why?", "Mine.2"};
-  h.game().Command(kCreateCommand);
-  const auto shown = h.host.dialogs.TakeRecord();
-  ASSERT_EQ(shown.size(), 8u);
-  EXPECT_EQ(shown[3], std::string("refused \"Mine\": ") + kNameTakenText);
-  EXPECT_EQ(shown[4], std::string("refused \"...\": ") + kNameEmptyText);
-  EXPECT_EQ(shown[5], std::string("refused \"   \": ") + kNameEmptyText);
-  EXPECT_EQ(shown[6], std::string("refused \"a/b\": ") + kNameCharactersText);
-  EXPECT_EQ(shown[7], std::string("refused \"why?\": ") + kNameCharactersText);
-  EXPECT_TRUE(fs::exists(UserFile("Mine2")));
 }
 
 TEST_F(ManagementTest, ModifyStartsACompletedPuzzleAfreshAndDropsItsSavedGame) {
