@@ -169,7 +169,9 @@ void CChildView::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), Qt::black);
     return;
   }
+  // On a scaled display each composed pixel covers a square of device pixels, copied as it is.
   painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   for (const QRect& r : event->region()) painter.drawImage(r.topLeft(), image, r);
 }
 
@@ -203,7 +205,15 @@ void CChildView::wheelEvent(QWheelEvent* event) {
 }
 
 void CChildView::keyPressEvent(QKeyEvent* event) {
-  if (game_ && event->key() == Qt::Key_Escape) game_->KeyDown(kEscapeKey);
+  // Keys that reach no button come here from the toolbar too, which holds the view's focus.
+  int key = 0;
+  if (event->key() == Qt::Key_Escape) key = kEscapeKey;
+  if (event->key() == Qt::Key_Z) key = kZKey;
+  if (event->key() == Qt::Key_Y) key = kYKey;
+  int modifiers = kNoModifier;
+  if (event->modifiers() & Qt::ControlModifier) modifiers |= kControlModifier;
+  if (event->modifiers() & Qt::ShiftModifier) modifiers |= kShiftModifier;
+  if (game_ && key != 0) game_->KeyDown(key, modifiers);
   QWidget::keyPressEvent(event);
 }
 
@@ -326,8 +336,9 @@ uint32_t CChildView::Milliseconds() {
 }
 
 DisplayMode CChildView::CurrentDisplayMode() {
+  // On a scaled display the game's pixels are the scaled ones: so are the mode's.
   const QScreen* screen = QApplication::primaryScreen();
-  const QSize size = screen->geometry().size() * screen->devicePixelRatio();
+  const QSize size = screen->geometry().size();
   const auto format = SurfaceFormatFor(screen->depth(), std::getenv("PAVLEMIR_PIXEL_FORMAT"));
   return {size.width(), size.height(), format ? format->bitsPerPixel : screen->depth()};
 }

@@ -94,8 +94,11 @@ GameMenus::GameMenus(QWidget* owner, Query query, std::function<void(int)> onCom
   AddItem(*arrange_, "Arrange in grid", kArrangeGridCommand);
   AddItem(*arrange_, "Random at edge", kArrangeEdgeCommand);
   AddItem(*arrange_, "Random", kArrangeRandomCommand);
+  AddItem(*arrange_, "Edge pieces apart", kEdgesApartCommand);
   AddItem(p, "Options", kOptionsCommand);
   AddItem(p, "Back", kBackCommand);
+  AddItem(p, "Undo", kUndoCommand);
+  AddItem(p, "Redo", kRedoCommand);
   for (QMenu* menu : {gallery_.get(), play_.get(), arrange_}) {
     menu->setStyle(style_.get());
     QObject::connect(menu, &QMenu::aboutToShow, [this, menu] { Refresh(*menu); });

@@ -23,7 +23,8 @@ class OwnerDrawMenuStyle final : public QProxyStyle {
 };
 
 // The two popup menus. Each item's data is its command number; the Arrange submenu hangs in
-// the play menu. Before a menu opens its items take their state from `query`.
+// the play menu, and Undo and Redo close it. Before a menu opens its items take their state from
+// `query`.
 class GameMenus {
  public:
   using Query = std::function<CommandState(int)>;

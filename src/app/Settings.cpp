@@ -9,6 +9,7 @@ uint32_t g_backgroundColor = kDefaultBackgroundColor;
 uint8_t g_textureEnabled = 1;
 uint32_t g_textureIndex = 0;
 std::string g_lastPath;
+uint8_t g_displayScale = 0;
 
 namespace {
 
@@ -16,6 +17,8 @@ constexpr char kBackgroundColor[] = "Background Color";
 constexpr char kTextureEnable[] = "Texture Enable";
 constexpr char kTexture[] = "Texture";
 constexpr char kLastPath[] = "Last Path";
+constexpr char kDisplayScale[] = "Display Scale";
+constexpr uint8_t kScaleChoices = 3;
 
 }  // namespace
 
@@ -132,11 +135,17 @@ void LoadSettings(CRegistryKey& key) {
   key.ReadString(kLastPath, g_lastPath);
 }
 
+void LoadScaleSetting(CRegistryKey& key) {
+  uint8_t value = 0;
+  if (key.ReadByte(kDisplayScale, value) && value < kScaleChoices) g_displayScale = value;
+}
+
 void SaveSettings(CRegistryKey& key) {
   key.Write4Bytes(kBackgroundColor, g_backgroundColor);
   key.WriteByte(kTextureEnable, g_textureEnabled);
   key.Write4Bytes(kTexture, g_textureIndex);
   key.WriteString(kLastPath, g_lastPath);
+  key.WriteByte(kDisplayScale, g_displayScale);
 }
 
 TileSettings CurrentBackground() {

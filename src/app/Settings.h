@@ -17,6 +17,8 @@ extern uint8_t g_textureEnabled;
 extern uint32_t g_textureIndex;
 // The folder last used to pick a picture.
 extern std::string g_lastPath;
+// How the display is scaled on high-density screens, a ScaleChoice: 0 auto, 1 or 2.
+extern uint8_t g_displayScale;
 
 // The key "Brelmand/Pavlemir" of the user's settings store. Every operation answers false when
 // it fails, and every read or write fails while the key is closed. Binary values are byte
@@ -62,10 +64,14 @@ class CRegistryKey {
 constexpr uint32_t kDefaultBackgroundColor = 0xA56D39;
 constexpr uint32_t kTextureCount = 9;
 
+// Reads the display scale, before the application is made (it decides how the application
+// sees the screen); a value that does not read or names no choice keeps the current one.
+void LoadScaleSetting(CRegistryKey& key);
+
 // Reads the four settings. A colour that does not read becomes the default colour; the others
 // keep their values when they do not read, and a texture number out of range becomes 0.
 void LoadSettings(CRegistryKey& key);
-// Writes the four settings.
+// Writes the four settings and the display scale.
 void SaveSettings(CRegistryKey& key);
 
 // The background the settings describe, for the tiles.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/GalleryLayout.h"
+#include "game/GameCommands.h"
 #include "game/Host.h"
 #include "library/PackLoader.h"
 #include "library/PuzzleFileWriter.h"
@@ -17,6 +18,7 @@
 #include "paint/TileFill.h"
 #include "play/PlayEffects.h"
 #include "play/PlayState.h"
+#include "play/UndoHistory.h"
 #include "puzzle/EdgeMasks.h"
 #include "surface/BitmapProvider.h"
 #include "surface/SurfaceService.h"
@@ -66,7 +68,8 @@ class Game {
   void MouseMove(ClientPoint point);
   void RightButtonDown(ClientPoint point);
   void RightButtonUp(ClientPoint point);
-  void KeyDown(int key);
+  // Escape leaves play; Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo (`modifiers` of KeyModifier).
+  void KeyDown(int key, int modifiers = kNoModifier);
   // A command by number; false when the game does not handle it in the current mode.
   bool Command(int id);
   // The idle step; true while it wants to be called again.
@@ -105,6 +108,7 @@ class Game {
 
   ViewMode Mode() const { return state_.mode; }
   const PlayState& State() const { return state_; }
+  const UndoHistory& History() const { return history_; }
   PuzzleLibrary& Library() { return library_; }
   PuzzleRecord* OpenPuzzle() { return openPuzzle_; }
   const Surface* BackSurface() const { return resources_.backSurface.get(); }
@@ -128,6 +132,10 @@ class Game {
   void EnterPlay(PuzzleRecord& puzzle);
   void LeaveGame();
   void EndDrag();
+  // An action that may change the field starts and, once nothing is held, ends (Undo).
+  void BeginAction();
+  void EndAction();
+  void UndoOrRedo(bool undo);
   void ReleasePlayDisplayCopies(PuzzleRecord& puzzle);
   // Create, Modify, Rename and Remove.
   void ShowUserPack();
@@ -148,6 +156,7 @@ class Game {
   PaintResources resources_;
   EdgeMaskSurfaces edgeMasks_;
   PlayState state_;
+  UndoHistory history_;
   PuzzleLibrary library_;
   PuzzleRecord* openPuzzle_ = nullptr;
   std::vector<PackLoadNote> loadNotes_;

@@ -17,7 +17,21 @@ enum GameCommand : int {
   kOptionsCommand = 32849,
   kPauseCommand = 32852,
   kRemoveCommand = 32853,
+  // Beyond the original menus: the fourth Arrange item and the play menu's last two items.
+  kEdgesApartCommand = 32861,
+  kUndoCommand = 32862,
+  kRedoCommand = 32863,
   kExitCommand = 57665,  // handled by the shell: the frame closes
 };
 
 inline constexpr int kEscapeKey = 27;
+// Letter keys by their capital letter, as the virtual keys number them.
+inline constexpr int kYKey = 'Y';
+inline constexpr int kZKey = 'Z';
+
+// The modifier keys held with a key.
+enum KeyModifier : int {
+  kNoModifier = 0,
+  kControlModifier = 1,
+  kShiftModifier = 2,
+};

@@ -6,15 +6,34 @@
 #include "play/PlayControls.h"
 #include "play/Turning.h"
 
+namespace {
+
+ArrangeKind ArrangeKindOf(int command) {
+  switch (command) {
+    case kArrangeGridCommand:
+      return ArrangeKind::Grid;
+    case kArrangeEdgeCommand:
+      return ArrangeKind::RandomAtEdge;
+    case kArrangeRandomCommand:
+      return ArrangeKind::Random;
+    default:
+      return ArrangeKind::EdgesApart;
+  }
+}
+
+}  // namespace
+
 void Game::LeftButtonDown(ClientPoint point) {
   if (state_.mode == ViewMode::Gallery) {
     GalleryLeftButtonDown(point);
     return;
   }
   if (openPuzzle_ == nullptr) return;
+  BeginAction();
   PlayEffects effects;
   ::LeftButtonDown(state_, *openPuzzle_, point, effects);
   Apply(effects);
+  EndAction();
 }
 
 void Game::LeftButtonUp(ClientPoint point) {
@@ -28,6 +47,7 @@ void Game::LeftButtonUp(ClientPoint point) {
   PlayEffects effects;
   ::LeftButtonUp(state_, *openPuzzle_, point, effects);
   Apply(effects);
+  EndAction();
 }
 
 // A double-click on a puzzle plays it; then, in whatever mode that left, it is one more press
@@ -54,13 +74,38 @@ void Game::RightButtonDown(ClientPoint point) {
 
 void Game::RightButtonUp(ClientPoint point) {
   if (openPuzzle_ == nullptr) return;
+  BeginAction();
   PlayEffects effects;
   ::RightButtonUp(state_, *openPuzzle_, point, effects);
   Apply(effects);
+  EndAction();
 }
 
-void Game::KeyDown(int key) {
+void Game::KeyDown(int key, int modifiers) {
   if (key == kEscapeKey && state_.mode == ViewMode::Play) LeaveGame();
+  if ((modifiers & kControlModifier) == 0 || state_.mode == ViewMode::Gallery) return;
+  const bool shift = (modifiers & kShiftModifier) != 0;
+  if (key == kZKey) UndoOrRedo(!shift);
+  if (key == kYKey && !shift) UndoOrRedo(false);
+}
+
+void Game::BeginAction() {
+  if (openPuzzle_ != nullptr) history_.Begin(state_, *openPuzzle_);
+}
+
+// The action is over once no group is held and the left button is up.
+void Game::EndAction() {
+  if (openPuzzle_ == nullptr || openPuzzle_->draggedGroup != nullptr || state_.drag.dragging)
+    return;
+  history_.End(state_, *openPuzzle_);
+}
+
+void Game::UndoOrRedo(bool undo) {
+  if (openPuzzle_ == nullptr) return;
+  PlayEffects effects;
+  if (undo ? history_.Undo(state_, *openPuzzle_, effects)
+           : history_.Redo(state_, *openPuzzle_, effects))
+    Apply(effects);
 }
 
 bool Game::Command(int id) {
@@ -115,9 +160,16 @@ bool Game::PlayCommand(int id) {
     case kArrangeGridCommand:
     case kArrangeEdgeCommand:
     case kArrangeRandomCommand:
-      ArrangeCommand(state_, *openPuzzle_, static_cast<ArrangeKind>(id - kArrangeGridCommand + 1),
-                     effects);
-      break;
+    case kEdgesApartCommand:
+      BeginAction();
+      ArrangeCommand(state_, *openPuzzle_, ArrangeKindOf(id), effects);
+      Apply(effects);
+      EndAction();
+      return true;
+    case kUndoCommand:
+    case kRedoCommand:
+      UndoOrRedo(id == kUndoCommand);
+      return true;
     case kOptionsCommand:
       if (!celebrating && resources_.backgroundTile) host_.RunBackgroundDialog();
       break;
@@ -163,7 +215,12 @@ CommandState Game::QueryCommand(int id) const {
     case kArrangeGridCommand:
     case kArrangeEdgeCommand:
     case kArrangeRandomCommand:
+    case kEdgesApartCommand:
       return {playing, false};
+    case kUndoCommand:
+      return {history_.CanUndo(state_), false};
+    case kRedoCommand:
+      return {history_.CanRedo(state_), false};
     case kBackCommand:
       return {playing || celebrating, false};
     default:

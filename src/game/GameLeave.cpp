@@ -31,6 +31,8 @@ void Game::ReleasePlayDisplayCopies(PuzzleRecord& puzzle) {
 void Game::LeaveGame() {
   PuzzleRecord& puzzle = *openPuzzle_;
   EndDrag();
+  // Undo belongs to one visit: the history is not kept.
+  history_.Reset(nullptr);
   if (state_.flags.paused) {
     state_.flags.paused = false;
     host_.ShowPauseWindow(false);
@@ -56,6 +58,7 @@ void Game::LeaveGame() {
 std::vector<SaveFailure> Game::Shutdown() {
   if (state_.mode != ViewMode::Gallery && openPuzzle_ != nullptr)
     StorePlayState(state_, *openPuzzle_);
+  history_.Reset(nullptr);
   std::vector<SaveFailure> failures = SaveAllPuzzles(library_);
   for (const SaveFailure& failure : failures)
     WriteSessionLog(failure.path + ": " + failure.reason + "\n");

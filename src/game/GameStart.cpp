@@ -116,6 +116,7 @@ bool Game::BuildPieces(PuzzleRecord& puzzle) {
 // window, the play toolbar, and the first frame.
 void Game::EnterPlay(PuzzleRecord& puzzle) {
   openPuzzle_ = &puzzle;
+  history_.Reset(&puzzle);
   if (puzzle.ghostMaster) puzzle.ghost = CreateDisplayCopy(service_, *puzzle.ghostMaster);
   LoadPlayState(state_, puzzle, host_.Milliseconds());
   state_.flags.paused = false;

@@ -144,8 +144,8 @@ TEST(ShellControlsTest, ToolbarPausesShowsTheGhostAndTheThumbnailAndArranges) {
   EXPECT_TRUE(WaitUntil([&] { return places().size() == wide.pieces.size(); }))
       << "Arrange in grid did not reach the game";
   EXPECT_EQ(watch.Seen(), &h.Frame().Menus().Arrange());
-  EXPECT_EQ(watch.Commands(),
-            (std::vector<int>{kArrangeGridCommand, kArrangeEdgeCommand, kArrangeRandomCommand}));
+  EXPECT_EQ(watch.Commands(), (std::vector<int>{kArrangeGridCommand, kArrangeEdgeCommand,
+                                                kArrangeRandomCommand, kEdgesApartCommand}));
   EXPECT_EQ(watch.SeenAt(), arrange->mapToGlobal(QPoint(0, arrange->height())));
   for (const auto& piece : wide.pieces) EXPECT_TRUE(area.Contains(piece->x, piece->y));
   EXPECT_EQ(FrameDifferences(h.Shown(), *game.BackSurface(), area, 9), std::vector<std::string>{});
@@ -161,11 +161,13 @@ TEST(ShellControlsTest, MenusCarryTheirCommandsAndFollowTheGame) {
                               kAboutCommand, kExitCommand}));
   EXPECT_EQ(MenuCommands(menus.Play()),
             (std::vector<int>{kPauseCommand, kGhostCommand, kThumbnailCommand, 0, kOptionsCommand,
-                              kBackCommand}));
+                              kBackCommand, kUndoCommand, kRedoCommand}));
   EXPECT_EQ(menus.Play().actions().at(3)->menu(), &menus.Arrange());
   EXPECT_EQ(menus.Play().actions().at(3)->text(), "Arrange");
   EXPECT_EQ(ItemFor(menus.Gallery(), kExitCommand)->text(), "Exit");
   EXPECT_EQ(ItemFor(menus.Arrange(), kArrangeEdgeCommand)->text(), "Random at edge");
+  EXPECT_EQ(ItemFor(menus.Arrange(), kEdgesApartCommand)->text(), "Edge pieces apart");
+  EXPECT_EQ(ItemFor(menus.Play(), kUndoCommand)->text(), "Undo");
 
   // Outside the User pack Rename and Remove are grey.
   const QPoint free(game.Layout().puzzlesArea.left + 40, game.Layout().puzzlesArea.top + 40);

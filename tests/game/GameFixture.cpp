@@ -4,6 +4,8 @@
 #include <stdlib.h>
 
 #include "TestPictures.h"
+#include "library/PuzzleFileWriter.h"
+#include "puzzle/PictureLoad.h"
 #include "puzzle/RandomSequence.h"
 
 namespace {
@@ -76,4 +78,24 @@ std::filesystem::path GameHarness::PuzzlePath(int index) const {
 bool GameHarness::IdleAfter(uint32_t milliseconds) {
   host.now += milliseconds;
   return game_->Idle();
+}
+
+void AddWidePuzzle(GameHarness& h, const std::string& name, bool rotationOn) {
+  const std::filesystem::path work = h.ProgramDir() / "work";
+  std::filesystem::create_directories(work);
+  const std::filesystem::path picturePath = work / "Wide.bmp";
+  WriteTestBmp(picturePath, 320, 240);
+  const auto picture = LoadPictureSurface(h.service, picturePath.string(), true);
+  ASSERT_NE(picture, nullptr);
+  NewPuzzle puzzle;
+  puzzle.picturePath = picturePath.string();
+  puzzle.picture = picture.get();
+  puzzle.sizeChoice = 5;
+  puzzle.rotationOn = rotationOn;
+  puzzle.cols = 8;
+  puzzle.rows = 6;
+  std::unique_ptr<PuzzleRecord> record;
+  const std::filesystem::path path = h.ProgramDir() / "Puzzles" / kPackName / (name + ".qvx");
+  ASSERT_TRUE(WriteNewPuzzleFile(h.service, path.string(), puzzle, record));
+  std::filesystem::remove_all(work);
 }

@@ -56,6 +56,10 @@ class GameHarness {
   std::unique_ptr<Game> game_;
 };
 
+// Adds an 8 x 6 puzzle `name` cut from a 320 x 240 picture to the harness's pack (its two 4 x 3
+// puzzles turn; this one only with rotationOn). The game sees it after OpenGame.
+void AddWidePuzzle(GameHarness& h, const std::string& name = "Wide", bool rotationOn = false);
+
 // A fixture in the 32-bit format.
 class GameTest : public ::testing::Test {
  protected:

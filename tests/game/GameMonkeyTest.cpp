@@ -14,11 +14,8 @@
 #include "GameFixture.h"
 #include "GamePlayer.h"
 #include "GameSnapshot.h"
-#include "TestPictures.h"
 #include "game/GameCommands.h"
-#include "library/PuzzleFileWriter.h"
 #include "play/CornerBox.h"
-#include "puzzle/PictureLoad.h"
 
 namespace {
 
@@ -39,27 +36,6 @@ bool GalleryTakes(int id) {
 
 bool PlayTakes(int id) {
   return id != kPlayCommand && id != kScatterCommand && id != kUnknownCommand;
-}
-
-// Adds an 8 x 6 puzzle without turning to the harness's pack (its two 4 x 3 puzzles turn).
-void AddWidePuzzle(GameHarness& h) {
-  const std::filesystem::path work = h.ProgramDir() / "work";
-  std::filesystem::create_directories(work);
-  const std::filesystem::path picturePath = work / "Wide.bmp";
-  WriteTestBmp(picturePath, 320, 240);
-  const auto picture = LoadPictureSurface(h.service, picturePath.string(), true);
-  ASSERT_NE(picture, nullptr);
-  NewPuzzle puzzle;
-  puzzle.picturePath = picturePath.string();
-  puzzle.picture = picture.get();
-  puzzle.sizeChoice = 5;
-  puzzle.rotationOn = false;
-  puzzle.cols = 8;
-  puzzle.rows = 6;
-  std::unique_ptr<PuzzleRecord> record;
-  const std::filesystem::path path = h.ProgramDir() / "Puzzles" / kPackName / "Wide.qvx";
-  ASSERT_TRUE(WriteNewPuzzleFile(h.service, path.string(), puzzle, record));
-  std::filesystem::remove_all(work);
 }
 
 // What the player remembers of one puzzle (by its place in the pack) between games and runs.

@@ -21,19 +21,6 @@ std::vector<const Piece*> LooseNeighbours(PuzzleRecord& puzzle, const Piece& pie
   return found;
 }
 
-bool TurnAllUpright(Game& game) {
-  PuzzleRecord& puzzle = *game.OpenPuzzle();
-  for (int clicks = 0; clicks < 4 * static_cast<int>(puzzle.pieces.size()); ++clicks) {
-    PieceGroup* tilted = nullptr;
-    for (const auto& group : puzzle.groups) {
-      if (group->pieces.front()->rotation != 0) tilted = group.get();
-    }
-    if (tilted == nullptr) return true;
-    if (!RightClick(game, *tilted)) return false;
-  }
-  return false;
-}
-
 // One drop that joins two groups; false when no pair could be dropped.
 bool JoinOnce(Game& game) {
   PuzzleRecord& puzzle = *game.OpenPuzzle();
@@ -109,6 +96,19 @@ bool DropBeside(Game& game, const Piece& moved, const Piece& neighbour) {
   const int dy = targetY - moved.y;
   if (BoxNumberAt(game.State().boxes, {grab->x + dx, grab->y + dy}) != 0) return false;
   return DragGroupBy(game, *group, dx, dy);
+}
+
+bool TurnAllUpright(Game& game) {
+  PuzzleRecord& puzzle = *game.OpenPuzzle();
+  for (int clicks = 0; clicks < 4 * static_cast<int>(puzzle.pieces.size()); ++clicks) {
+    PieceGroup* tilted = nullptr;
+    for (const auto& group : puzzle.groups) {
+      if (group->pieces.front()->rotation != 0) tilted = group.get();
+    }
+    if (tilted == nullptr) return true;
+    if (!RightClick(game, *tilted)) return false;
+  }
+  return false;
 }
 
 bool RightClick(Game& game, const PieceGroup& group) {

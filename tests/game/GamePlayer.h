@@ -26,6 +26,9 @@ bool DropBeside(Game& game, const Piece& moved, const Piece& neighbour);
 // Clicks the right button on the group (a quarter turn). False when it cannot be reached.
 bool RightClick(Game& game, const PieceGroup& group);
 
+// Right-clicks tilted groups until every piece stands upright. False when it gets stuck.
+bool TurnAllUpright(Game& game);
+
 // Turns every group upright, then drops pieces beside their neighbours until the puzzle is
 // complete. False when it gets stuck.
 bool SolveByMouse(Game& game);

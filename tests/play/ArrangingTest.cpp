@@ -1,12 +1,18 @@
-// Arranging the loose pieces: grid cells, edge bands, random places, and fields too small.
+// Arranging the loose pieces: grid cells, edge bands, random places, edge pieces apart, and
+// fields too small.
 #include "play/Arranging.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "play/TestPuzzles.h"
+#include "puzzle/PieceSizeChoice.h"
 #include "puzzle/RandomSequence.h"
 
 namespace {
@@ -86,7 +92,7 @@ TEST_P(ArrangeAnyKind, JoinedGroupsNeverMove) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ArrangeAnyKind,
                          ::testing::Values(ArrangeKind::Grid, ArrangeKind::RandomAtEdge,
-                                           ArrangeKind::Random));
+                                           ArrangeKind::Random, ArrangeKind::EdgesApart));
 
 // A field too small for the random ranges leaves the pieces where they are, draws the same
 // numbers as a large field, and divides by nothing.
@@ -166,6 +172,100 @@ TEST(ArrangeCommand, RepaintsThePlayArea) {
   PlayEffects effects;
   ArrangeCommand(state, *puzzle, ArrangeKind::Grid, effects);
   EXPECT_EQ(effects.RepaintRects(), (std::vector<Rect>{state.playArea}));
+}
+
+// The cell square of a piece's image (the image less its overlap).
+Rect CellOf(const Piece& piece) {
+  const int inset = (piece.imageWidth - piece.cellWidth) / 2;
+  return Rect::FromSize(piece.x + inset, piece.y + inset, piece.cellWidth, piece.cellHeight);
+}
+
+bool IsEdge(const PuzzleRecord& puzzle, const Piece& piece) {
+  return piece.col == 0 || piece.row == 0 || piece.col == puzzle.cols - 1 ||
+         piece.row == puzzle.rows - 1;
+}
+
+// Edge pieces apart on a full-HD field: the largest piece size whose picture fits, as the
+// options dialog offers; two joined pairs and two boxed pieces (one edge, one inner) stay.
+TEST(ArrangeEdgesApart, EdgePiecesLieAboveInnerOnesWithoutOverlap) {
+  const Rect playArea{0, 32, 1920, 1080};
+  const std::pair<int, int> grids[] = {{2, 2},   {3, 2},   {4, 3},  {8, 6},
+                                       {20, 15}, {40, 30}, {73, 49}};
+  for (const auto& [cols, rows] : grids) {
+    SCOPED_TRACE(std::to_string(cols) + " x " + std::to_string(rows));
+    int choice = 0;
+    while (cols * kPieceSizeChoices[static_cast<std::size_t>(choice)].pieceSize > 1856 ||
+           rows * kPieceSizeChoices[static_cast<std::size_t>(choice)].pieceSize > 984)
+      ++choice;
+    auto puzzle = MakeTestPuzzle(nullptr, cols, rows, choice, true);
+    SeedRandom(static_cast<uint32_t>(cols * 100 + rows));
+    for (const auto& piece : puzzle->pieces) piece->rotation = NextRandom() % 4;
+    // Pieces 0 + 1 joined, the last two joined when there are more than four, and the second
+    // row's first and second pieces in box 3.
+    const auto join = [&](std::size_t a, std::size_t b) {
+      PieceGroup* target = GroupOf(*puzzle, puzzle->pieces[a].get());
+      PieceGroup* gone = GroupOf(*puzzle, puzzle->pieces[b].get());
+      target->pieces.push_back(puzzle->pieces[b].get());
+      gone->pieces.clear();
+    };
+    join(0, 1);
+    if (puzzle->pieces.size() > 4) join(puzzle->pieces.size() - 2, puzzle->pieces.size() - 1);
+    std::erase_if(puzzle->groups, [](const auto& group) { return group->pieces.empty(); });
+    if (rows > 2) {
+      for (int c = 0; c < 2; ++c) GroupOf(*puzzle, puzzle->pieces[cols + c].get())->box = 3;
+    }
+    std::vector<std::tuple<int, int, int>> before;
+    for (const auto& piece : puzzle->pieces)
+      before.emplace_back(piece->x, piece->y, piece->rotation);
+    std::vector<const PieceGroup*> order;
+    for (const auto& group : puzzle->groups) order.push_back(group.get());
+
+    ArrangePieces(*puzzle, playArea, ArrangeKind::EdgesApart);
+
+    int lowestEdge = playArea.top, highestInner = playArea.bottom;
+    std::vector<Rect> cells;
+    for (std::size_t i = 0; i < puzzle->pieces.size(); ++i) {
+      const Piece& piece = *puzzle->pieces[i];
+      const PieceGroup& group = *GroupOf(*puzzle, &piece);
+      EXPECT_EQ(piece.rotation, std::get<2>(before[i]));
+      if (group.pieces.size() > 1 || group.box != 0) {
+        EXPECT_EQ(std::make_pair(piece.x, piece.y),
+                  std::make_pair(std::get<0>(before[i]), std::get<1>(before[i])))
+            << "piece " << i;
+        continue;
+      }
+      const Rect image = Rect::FromSize(piece.x, piece.y, piece.imageWidth, piece.imageHeight);
+      EXPECT_EQ(image.Intersected(playArea), image) << "piece " << i;
+      const Rect cell = CellOf(piece);
+      for (const Rect& other : cells)
+        EXPECT_TRUE(cell.Intersected(other).IsEmpty()) << "piece " << i;
+      cells.push_back(cell);
+      if (IsEdge(*puzzle, piece)) {
+        lowestEdge = std::max(lowestEdge, cell.bottom);
+      } else {
+        highestInner = std::min(highestInner, cell.top);
+      }
+    }
+    EXPECT_LT(lowestEdge, highestInner);
+    ASSERT_EQ(puzzle->groups.size(), order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) EXPECT_EQ(puzzle->groups[i].get(), order[i]);
+  }
+}
+
+// With room to spare the images themselves keep apart, a little air between them.
+TEST(ArrangeEdgesApart, SmallPuzzlesKeepWholeImagesApart) {
+  SeedRandom(9);
+  auto puzzle = MakeTestPuzzle(nullptr, 8, 6, 3);
+  ArrangePieces(*puzzle, kPlayArea, ArrangeKind::EdgesApart);
+  for (const auto& a : puzzle->pieces) {
+    const Rect image = Rect::FromSize(a->x, a->y, a->imageWidth, a->imageHeight);
+    EXPECT_EQ(image.Intersected(kArea), image);
+    for (const auto& b : puzzle->pieces) {
+      if (a == b) continue;
+      EXPECT_TRUE(
+          image.Intersected(Rect::FromSize(b->x, b->y, b->imageWidth, b->imageHeight)).IsEmpty());
+    }
+  }
 }
 
 }  // namespace

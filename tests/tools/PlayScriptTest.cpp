@@ -285,6 +285,32 @@ TEST_F(PlayScripts, ALineThatCannotRunEndsTheScriptWithItsNumber) {
   EXPECT_NE(err.find("line 3: "), std::string::npos) << err;
 }
 
+// The groups, the solved share and the boxes of a state: what undo and redo bring back.
+std::string FieldOf(const StateFile& state) {
+  const std::size_t groups = state.text.find("\"groups\": [");
+  EXPECT_NE(groups, std::string::npos);
+  return state.text.substr(groups) + std::to_string(state.Number("solvedPercent")) +
+         state.BoxOpen();
+}
+
+TEST_F(PlayScripts, UndoAndRedoLinesAndKeysStepThroughTheVisit) {
+  const std::string script =
+      "select Pack Harbour\ncommand 32821\nstate start\ndrag 0 300 300\nstate dragged\n"
+      "command 32861\nstate apart\nundo\nstate back1\nkey Ctrl+Z\nstate back2\nredo\n"
+      "key Ctrl+Y\nstate again\nkey Ctrl+Shift+Z\nundo\ncommand 32829\ncommand 32821\n"
+      "undo\nstate never\n";
+  EXPECT_EQ(PlayText(script), 1);
+  EXPECT_NE(err.find("line 19: there is nothing to undo now"), std::string::npos) << err;
+  EXPECT_FALSE(fs::exists(dir / "out" / "never.json"));
+  const std::string start = FieldOf(State("start")), dragged = FieldOf(State("dragged"));
+  const std::string apart = FieldOf(State("apart"));
+  EXPECT_NE(start, dragged);
+  EXPECT_NE(dragged, apart);
+  EXPECT_EQ(FieldOf(State("back1")), dragged);
+  EXPECT_EQ(FieldOf(State("back2")), start);
+  EXPECT_EQ(FieldOf(State("again")), apart);
+}
+
 TEST_F(PlayScripts, DraggingAGroupStoredInAClosedBoxFails) {
   // Box 2 opens, the topmost group drops into it and the box closes over it: the group stays
   // last in the drawing order and cannot be picked.

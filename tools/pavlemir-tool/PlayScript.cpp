@@ -113,13 +113,38 @@ std::string Scroll(PlayContext& c, const Words& words) {
   return {};
 }
 
+struct NamedKey {
+  const char* name;
+  int key;
+  int modifiers;
+};
+
+constexpr NamedKey kKeys[] = {
+    {"Escape", kEscapeKey, kNoModifier},
+    {"Ctrl+Z", kZKey, kControlModifier},
+    {"Ctrl+Shift+Z", kZKey, kControlModifier | kShiftModifier},
+    {"Ctrl+Y", kYKey, kControlModifier},
+};
+
 std::string Key(PlayContext& c, const Words& words) {
   if (words.size() != 2) return "key takes a key name";
-  if (words[1] == "Escape") {
-    c.game.KeyDown(kEscapeKey);
+  for (const NamedKey& key : kKeys) {
+    if (words[1] != key.name) continue;
+    c.game.KeyDown(key.key, key.modifiers);
     return {};
   }
   return "unknown key '" + words[1] + "'";
+}
+
+// Undo and redo as the menu gives them: a step that cannot be taken fails the line.
+std::string UndoRedo(PlayContext& c, const Words& words) {
+  if (words.size() != 1) return words[0] + " takes nothing";
+  const bool undo = words[0] == "undo";
+  const int id = undo ? kUndoCommand : kRedoCommand;
+  if (!c.game.QueryCommand(id).enabled)
+    return std::string("there is nothing to ") + (undo ? "undo" : "redo") + " now";
+  c.game.Command(id);
+  return {};
 }
 
 std::string Command(PlayContext& c, const Words& words) {
@@ -216,6 +241,8 @@ constexpr CommandEntry kCommands[] = {
     {"rename", RenameLine},
     {"remove", RemoveLine},
     {"background", BackgroundLine},
+    {"undo", UndoRedo},
+    {"redo", UndoRedo},
 };
 
 }  // namespace
