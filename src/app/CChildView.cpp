@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMimeData>
@@ -15,6 +16,7 @@
 #include "CNameDlg.h"
 #include "CPicFileDialog.h"
 #include "CPuzzleOptionsDlg.h"
+#include "QtAudioOutput.h"
 #include "ScreenFormat.h"
 #include "Settings.h"
 #include "ShellBitmaps.h"
@@ -56,7 +58,13 @@ ScrollCode CodeOf(int action) {
 }  // namespace
 
 CChildView::CChildView(CMainFrame& frame, QString programDir, const PixelFormatInfo& format)
-    : QWidget(&frame), frame_(frame), programDir_(std::move(programDir)), service_(format) {
+    : QWidget(&frame),
+      frame_(frame),
+      programDir_(std::move(programDir)),
+      service_(format),
+      sound_(std::make_unique<JoinSound>(std::make_unique<QtAudioOutput>(),
+                                         QDir(programDir_).filePath("Connect.wav").toStdString())),
+      faultOnJoin_(PurposeFaultFromName(std::getenv(kFaultOnPurposeVariable))) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setFocusPolicy(Qt::StrongFocus);
@@ -343,7 +351,10 @@ DisplayMode CChildView::CurrentDisplayMode() {
   return {size.width(), size.height(), format ? format->bitsPerPixel : screen->depth()};
 }
 
-void CChildView::PlayJoinSound() {}
+void CChildView::PlayJoinSound() {
+  FaultOnPurpose(faultOnJoin_);
+  sound_->Play();
+}
 
 void CChildView::Quit() {
   QMetaObject::invokeMethod(&frame_, &QWidget::close, Qt::QueuedConnection);

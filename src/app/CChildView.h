@@ -15,8 +15,10 @@
 #include "QtTextPainter.h"
 #include "SplashWnd.h"
 #include "assets/EmbeddedBitmaps.h"
+#include "diag/FaultOnPurpose.h"
 #include "game/Game.h"
 #include "game/Host.h"
+#include "sound/JoinSound.h"
 
 class CMainFrame;
 
@@ -102,6 +104,10 @@ class CChildView final : public QWidget, public Host {
   SurfaceService service_;
   EmbeddedBitmaps bitmaps_;
   QtTextPainter text_;
+  // Before the game: made at the view's creation, gone after the game.
+  std::unique_ptr<JoinSound> sound_;
+  // Set only by the tests' fault variable: the fault the first join makes.
+  PurposeFault faultOnJoin_ = PurposeFault::None;
   std::unique_ptr<Game> game_;
   QElapsedTimer clock_;
   QTimer idle_;

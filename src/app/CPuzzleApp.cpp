@@ -7,6 +7,7 @@
 #include "ErrorReportDialogs.h"
 #include "ScreenFormat.h"
 #include "Settings.h"
+#include "diag/FaultHandler.h"
 #include "diag/MemoryExhaustion.h"
 #include "diag/SessionLog.h"
 #include "puzzle/RandomSequence.h"
@@ -14,6 +15,7 @@
 // After the game's headers: the application header declares a global Display type of the X
 // window system, which the surfaces' memory kind would otherwise appear to shadow.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QScreen>
@@ -49,6 +51,10 @@ int CPuzzleApp::Run() {
   {
     SessionLog log(SessionLogPath(programDir_.toStdString()));
     log.Open();
+    InstallFaultHandler(
+        {QCoreApplication::applicationFilePath().toStdString(), programDir_.toStdString(),
+         BugReportProgramPaths(programDir_.toStdString(),
+                               QCoreApplication::applicationDirPath().toStdString())});
     key.Open();
     LoadSettings(key);
     try {

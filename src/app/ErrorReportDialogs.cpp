@@ -1,35 +1,30 @@
-// Error windows with Qt message boxes.
+// Error windows with Qt, and the bug-report program started beside the game.
 #include "ErrorReportDialogs.h"
 
-#include <QDir>
+#include "diag/FaultHandler.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
 
-namespace {
-
-// The bug-report program beside the game.
-constexpr char kBugReportProgram[] = "tarsolin";
-
-}  // namespace
+#include "ApplicationErrorDialog.h"
 
 void ErrorReportDialogs::ShowErrorBox(const char* text, const char* caption) {
   QMessageBox::critical(nullptr, QString::fromUtf8(caption), QString::fromUtf8(text));
 }
 
 bool ErrorReportDialogs::AskApplicationError(const char* crashText) {
-  QMessageBox box(QMessageBox::Critical, "Application error",
-                  "An error occured while running the game:");
-  box.setInformativeText(
-      QString::fromUtf8(crashText) +
-      "\n\nWould you like a bug report to be composed and sent to the developer of the game?");
-  QPushButton* yes = box.addButton("YES", QMessageBox::YesRole);
-  box.addButton("NO", QMessageBox::NoRole);
-  box.exec();
-  return box.clickedButton() == yes;
+  return ::AskApplicationError(QString::fromUtf8(crashText));
 }
 
 void ErrorReportDialogs::StartBugReportProgram() {
-  QProcess::startDetached(QDir(programDirectory_).filePath(kBugReportProgram), {},
-                          programDirectory_);
+  const std::vector<std::string> paths = BugReportProgramPaths(
+      programDirectory_.toStdString(), QCoreApplication::applicationDirPath().toStdString());
+  for (const std::string& path : paths) {
+    const QFileInfo program(QString::fromStdString(path));
+    if (!program.isFile() || !program.isExecutable()) continue;
+    QProcess::startDetached(program.filePath(), {}, programDirectory_);
+    return;
+  }
 }

@@ -18,6 +18,7 @@ enum ExceptionCode : uint32_t {
   kCodeIntegerDivideByZero = 0xC0000094,
   kCodeIntegerOverflow = 0xC0000095,
   kCodePrivilegedInstruction = 0xC0000096,
+  kCodeStackOverflow = 0xC00000FD,
 };
 
 // The code's name, or "Unhandled Exeption" for a code that has none. The texts are static, so

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <utility>
 
+#include "diag/FaultTimeStamp.h"
 #include "diag/TimeStamp.h"
 
 namespace {
@@ -68,6 +69,18 @@ SessionLog& SessionLog::Write(std::string_view text) {
     left -= static_cast<std::size_t>(written);
   }
   return *this;
+}
+
+void SessionLog::CloseAfterFault() {
+  if (fd_ >= 0) {
+    char stamp[128];
+    FormatFaultTimeStampNow(stamp, sizeof stamp);
+    Write(kSeparator).Write("END SESSION: ").Write(stamp).Write("\n").Write(kSeparator);
+    ::close(fd_);
+    fd_ = -1;
+  }
+  SessionLog* self = this;
+  currentLog.compare_exchange_strong(self, nullptr);
 }
 
 void SessionLog::WriteBlock(const char* title) {

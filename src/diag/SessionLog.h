@@ -25,6 +25,11 @@ class SessionLog {
   SessionLog& Write(const char* text);
   SessionLog& Write(std::string_view text);
 
+  // After a fault: writes the end block with a stamp that needs neither memory nor the locale
+  // (see FaultTimeStamp.h), closes the file and clears the current log. Safe inside a signal
+  // handler; the destructor then writes nothing more.
+  void CloseAfterFault();
+
   // A log longer than this is started afresh by Open(); one of exactly this size is appended to.
   static constexpr long long kRestartSize = 100000;
 

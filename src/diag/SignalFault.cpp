@@ -38,7 +38,16 @@ uint32_t CodeForIllegal(int signalCode) {
 }
 
 bool IsAccessFault(uint32_t code) {
-  return code == kCodeAccessViolation || code == kCodeInPageError;
+  return code == kCodeAccessViolation || code == kCodeInPageError || code == kCodeStackOverflow;
+}
+
+// An access this close to the stack pointer can only have run into the stack's guard: the
+// stack is full.
+constexpr uint64_t kStackReach = 64 * 1024;
+
+bool NearStackPointer(uint64_t accessed, uint64_t stackPointer) {
+  return stackPointer != 0 && accessed + kStackReach >= stackPointer &&
+         accessed <= stackPointer + kStackReach;
 }
 
 uint64_t AddressValue(const void* address) {
@@ -113,6 +122,8 @@ FaultRecord FaultRecordFromSignal(const siginfo_t& info, const void* context) {
   if (context != nullptr) {
     accessKind = ReadContext(context, fault.registers);
     if (fault.registers.ip != 0) fault.address = fault.registers.ip;
+    if (fault.code == kCodeAccessViolation && NearStackPointer(accessed, fault.registers.esp))
+      fault.code = kCodeStackOverflow;
   }
   if (IsAccessFault(fault.code)) {
     fault.parameterCount = 2;

@@ -16,5 +16,6 @@ uint32_t ExceptionCodeForSignal(int signalNumber, int signalCode);
 // The fault record of a signal as an SA_SIGINFO handler receives it; `context` is the handler's
 // third argument (a ucontext_t) or null. The address is where the faulting instruction is (the
 // signal's address when there is no context). Access faults carry two parameters: the kind of
-// access and the address accessed. Safe inside a signal handler.
+// access and the address accessed. An access violation next to the stack pointer is a stack
+// overflow. Safe inside a signal handler.
 FaultRecord FaultRecordFromSignal(const siginfo_t& info, const void* context);

@@ -1,0 +1,1 @@
+pavlemir_fuzz_target(wav LIBS pavlemir_sound)
