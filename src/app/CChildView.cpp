@@ -2,8 +2,8 @@
 #include "CChildView.h"
 
 #include <QApplication>
-#include <QDropEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMimeData>
