@@ -3,13 +3,19 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
 
+#include "CAboutDlg.h"
 #include "CMainFrame.h"
+#include "CNameDlg.h"
+#include "CPicFileDialog.h"
+#include "CPuzzleOptionsDlg.h"
 #include "QtAudioOutput.h"
 #include "ScreenFormat.h"
 #include "Settings.h"
@@ -62,6 +68,7 @@ CChildView::CChildView(CMainFrame& frame, QString programDir, const PixelFormatI
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setFocusPolicy(Qt::StrongFocus);
+  setAcceptDrops(true);
   clock_.start();
   idle_.setInterval(kIdleIntervalMs);
   connect(&idle_, &QTimer::timeout, this, &CChildView::RunIdle);
@@ -114,9 +121,13 @@ void CChildView::Begin(bool splash) {
     splash_->show();
     splash_->repaint();
   }
-  GameSetup setup{
-      programDir_.toStdString(), width(), height(),
-      CurrentBackground(),       &text_,  style()->pixelMetric(QStyle::PM_ScrollBarExtent)};
+  GameSetup setup{programDir_.toStdString(),
+                  width(),
+                  height(),
+                  CurrentBackground(),
+                  &text_,
+                  style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                  g_lastPath};
   game_ = std::make_unique<Game>(*this, service_, bitmaps_, std::move(setup));
   game_->Start();
   LayOutControls();
@@ -135,7 +146,9 @@ void CChildView::LayOutControls() {
 }
 
 bool CChildView::Command(int id) {
-  return game_ && game_->Command(id);
+  if (!game_ || !game_->Command(id)) return false;
+  g_lastPath = game_->LastPath();
+  return true;
 }
 
 CommandState CChildView::QueryCommand(int id) const {
@@ -345,4 +358,56 @@ void CChildView::PlayJoinSound() {
 
 void CChildView::Quit() {
   QMetaObject::invokeMethod(&frame_, &QWidget::close, Qt::QueuedConnection);
+}
+
+std::optional<std::string> CChildView::ChoosePicture(const std::string& folder,
+                                                     const std::string& selected) {
+  CPicFileDialog chooser(this, BitmapImage(bitmaps_, kButtonFacesBitmap));
+  return chooser.Choose(folder, selected);
+}
+
+std::optional<PuzzleOptions> CChildView::RunOptionsDialog(const OptionsRequest& request) {
+  CPuzzleOptionsDlg dialog(this, BitmapImage(bitmaps_, kButtonFacesBitmap), request);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Options();
+}
+
+std::optional<std::string> CChildView::RunNameDialog(const std::string& initial,
+                                                     const NameRule& rule) {
+  CNameDlg dialog(this, BitmapImage(bitmaps_, kButtonFacesBitmap), initial, rule);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Name();
+}
+
+void CChildView::RunAboutDialog() {
+  CAboutDlg dialog(this, bitmaps_);
+  dialog.exec();
+}
+
+// One local file, onto the gallery.
+bool CChildView::AcceptsDrop(const QMimeData* mime, QString* path) const {
+  if (!game_ || game_->Mode() != ViewMode::Gallery || mime == nullptr) return false;
+  const QList<QUrl> urls = mime->urls();
+  if (urls.size() != 1 || !urls.front().isLocalFile()) return false;
+  *path = urls.front().toLocalFile();
+  return true;
+}
+
+void CChildView::dragEnterEvent(QDragEnterEvent* event) {
+  QString path;
+  if (AcceptsDrop(event->mimeData(), &path)) event->acceptProposedAction();
+}
+
+// The drop is finished first: the dragging program waits for its answer, and Create opens
+// dialogs of its own.
+void CChildView::dropEvent(QDropEvent* event) {
+  QString path;
+  if (!AcceptsDrop(event->mimeData(), &path)) return;
+  event->acceptProposedAction();
+  QMetaObject::invokeMethod(
+      this,
+      [this, path] {
+        if (game_ && game_->DropPicture(path.toStdString())) g_lastPath = game_->LastPath();
+      },
+      Qt::QueuedConnection);
 }

@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QImage>
+#include <QMimeData>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTimer>
@@ -73,6 +74,12 @@ class CChildView final : public QWidget, public Host {
   DisplayMode CurrentDisplayMode() override;
   void PlayJoinSound() override;
   void Quit() override;
+  std::optional<std::string> ChoosePicture(const std::string& folder,
+                                           const std::string& selected) override;
+  std::optional<PuzzleOptions> RunOptionsDialog(const OptionsRequest& request) override;
+  std::optional<std::string> RunNameDialog(const std::string& initial,
+                                           const NameRule& rule) override;
+  void RunAboutDialog() override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -82,11 +89,15 @@ class CChildView final : public QWidget, public Host {
   void mouseMoveEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // A picture file dragged from a file manager onto the gallery starts Create with it.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void MakeScrollBar(QScrollBar*& bar, Qt::Orientation orientation, GalleryBar which);
   void LayOutControls();
   void RunIdle();
+  bool AcceptsDrop(const QMimeData* mime, QString* path) const;
 
   CMainFrame& frame_;
   QString programDir_;

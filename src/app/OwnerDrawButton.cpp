@@ -27,18 +27,19 @@ OwnerDrawButton::OwnerDrawButton(const QString& caption, int command, const QIma
 
 void OwnerDrawButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  PaintButtonFace(painter, rect(), faces_, faceWidth_, isDown(), text());
+  PaintButtonFace(painter, rect(), faces_, faceWidth_, isDown(), text(), isEnabled());
 }
 
 void PaintButtonFace(QPainter& painter, const QRect& rect, const QImage& faces, int faceWidth,
-                     bool pressed, const QString& caption) {
+                     bool pressed, const QString& caption, bool enabled) {
   const int height = std::min(kFaceHeight, faces.height());
   if (!faces.isNull())
     painter.drawImage(rect.topLeft(), faces, QRect(pressed ? faceWidth : 0, 0, faceWidth, height));
   else
     painter.fillRect(rect, RgbColour(kLightBlue));
   painter.setFont(GameFont(FontId::Medium));
-  painter.setPen(RgbColour(kDarkBlue));
+  // A button that cannot be pressed shows its caption grey.
+  painter.setPen(enabled ? RgbColour(kDarkBlue) : QColor(Qt::gray));
   const QRect textRect = pressed ? rect.translated(1, 1) : rect;
   painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip, caption);
 }

@@ -24,6 +24,7 @@ class OwnerDrawButton final : public QPushButton {
   int faceWidth_;
 };
 
-// Paints a button face and its caption: the shared painter of every button of the game.
+// Paints a button face and its caption: the shared painter of every button of the game. A
+// disabled button's caption is grey.
 void PaintButtonFace(QPainter& painter, const QRect& rect, const QImage& faces, int faceWidth,
-                     bool pressed, const QString& caption);
+                     bool pressed, const QString& caption, bool enabled = true);

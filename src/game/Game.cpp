@@ -29,7 +29,8 @@ Game::Game(Host& host, SurfaceService& service, const BitmapProvider& bitmaps, G
       bitmaps_(bitmaps),
       setup_(std::move(setup)),
       resources_(MakePaintResources(service, bitmaps, setup_.background)),
-      edgeMasks_(MakeEdgeMaskSurfaces(service)) {
+      edgeMasks_(MakeEdgeMaskSurfaces(service)),
+      lastPath_(setup_.lastPath) {
   state_.fireworks = MakeFireworks();
 }
 

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,7 @@
 #include "game/GameCommands.h"
 #include "game/Host.h"
 #include "library/PackLoader.h"
+#include "library/PuzzleFileWriter.h"
 #include "library/PuzzlePack.h"
 #include "library/PuzzleSaving.h"
 #include "paint/PaintResources.h"
@@ -32,6 +35,7 @@ struct GameSetup {
   TileSettings background;
   TextPainter* text = nullptr;  // the gallery's names and frames; none draws no text
   int scrollBarExtent = 16;     // the thickness of the gallery's scroll bars
+  std::string lastPath = {};    // the folder the picture chooser opens in ("Last Path")
 };
 
 // Whether a command can be chosen now, and whether its toggle is on (Pause, Ghost, Thumbnail).
@@ -87,6 +91,13 @@ class Game {
   // New background settings (the Background dialog's preview, OK and Cancel).
   void SetBackground(const TileSettings& background);
 
+  // A picture file dropped on the gallery: Create with it, as if chosen in the picture chooser.
+  // False (nothing done) outside the gallery.
+  bool DropPicture(const std::string& path);
+  // The folder of the picture last chosen for Create, where the chooser opens next.
+  const std::string& LastPath() const { return lastPath_; }
+  const TileSettings& Background() const { return setup_.background; }
+
   // Selects a pack and its current puzzle, as clicks in the gallery do.
   void SelectPuzzle(PuzzlePack* pack, PuzzleRecord* puzzle);
 
@@ -126,6 +137,17 @@ class Game {
   void EndAction();
   void UndoOrRedo(bool undo);
   void ReleasePlayDisplayCopies(PuzzleRecord& puzzle);
+  // Create, Modify, Rename and Remove.
+  void ShowUserPack();
+  void RunCreate(const std::optional<std::string>& dropped);
+  std::unique_ptr<Surface> LoadCreatePicture(const std::optional<std::string>& dropped,
+                                             std::string& path);
+  std::optional<PuzzleOptions> AskOptions(int width, int height, PuzzleOptions preset);
+  NameRule NameRuleIn(const std::string& packDir);
+  void WriteCreatedPuzzle(const NewPuzzle& puzzle, const std::string& name);
+  void OnModify();
+  void OnRename();
+  void OnRemove();
 
   Host& host_;
   SurfaceService& service_;
@@ -144,4 +166,5 @@ class Game {
   int sourceWidth_ = 0;  // the last loaded picture, before fitting
   int sourceHeight_ = 0;
   int gridPieceCount_ = 0;
+  std::string lastPath_;
 };

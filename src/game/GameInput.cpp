@@ -123,6 +123,21 @@ bool Game::GalleryCommand(int id) {
     case kOptionsCommand:
       if (resources_.backgroundTile) host_.RunBackgroundDialog();
       return true;
+    case kCreateCommand:
+      RunCreate(std::nullopt);
+      return true;
+    case kModifyCommand:
+      OnModify();
+      return true;
+    case kRenameCommand:
+      OnRename();
+      return true;
+    case kRemoveCommand:
+      OnRemove();
+      return true;
+    case kAboutCommand:
+      host_.RunAboutDialog();
+      return true;
     default:
       return false;
   }
@@ -160,6 +175,9 @@ bool Game::PlayCommand(int id) {
       break;
     case kBackCommand:
       LeaveGame();
+      return true;
+    case kAboutCommand:
+      host_.RunAboutDialog();
       return true;
     default:
       return false;

@@ -1,6 +1,8 @@
 // The texts the game shows in its message boxes and message window.
 #pragma once
 
+#include <string>
+
 inline constexpr const char* kLoadingText = "Loading...";
 inline constexpr const char* kPauseText = "Pause";
 inline constexpr const char* kSavingText = "Saving...";
@@ -13,3 +15,14 @@ inline constexpr const char* kPictureLoadError =
 inline constexpr const char* kGameNotSaved = "The game could not be saved.\n";
 inline constexpr const char* kNoPacksText =
     "No puzzle packs were found: the gallery is empty.\nPuzzle packs are the folders under ";
+inline constexpr const char* kPictureTooSmallText =
+    "Unable to create a puzzle.\nThe picture is too small.";
+inline constexpr const char* kRenameElsewhereText = "You can only rename user-created puzzles.";
+inline constexpr const char* kRemoveElsewhereText = "You can only remove user-created puzzles.";
+inline constexpr const char* kPuzzleNotMadeText = "The puzzle could not be made.\n";
+inline constexpr const char* kPuzzleNotRenamedText = "The puzzle could not be renamed.\n";
+inline constexpr const char* kPuzzleNotRemovedText = "The puzzle could not be removed.\n";
+// Remove's question, with the puzzle's name in its place.
+inline std::string RemoveQuestion(const std::string& name) {
+  return "Remove \"" + name + "\" puzzle?";
+}

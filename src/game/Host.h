@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/GalleryLayout.h"
+#include "game/PuzzleDialogs.h"
 #include "play/ClientPoint.h"
 #include "surface/Rect.h"
 #include "surface/Surface.h"
@@ -33,9 +34,10 @@ struct WindowRect {
 // Calls into the game while the host runs a modal loop (a message box, a popup menu, a dialog):
 // the host delivers only idle steps and the paints of its own windows, never mouse, key or
 // command input to the game, so a handler that asked a question is never entered again before
-// it returns. Everything the game draws meanwhile goes through Present, which only asks for an
-// update; nothing is composed from inside a paint.
-class Host {
+// it returns; the gallery's dialogs (PuzzleDialogs) are such loops. Everything the game draws
+// meanwhile goes through Present, which only asks for an update; nothing is composed from inside a
+// paint.
+class Host : public PuzzleDialogs {
  public:
   virtual ~Host() = default;
 

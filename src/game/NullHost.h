@@ -1,10 +1,11 @@
-// A host that shows nothing and answers No: the base of the headless hosts.
+// A host that shows nothing, answers No and cancels every dialog: the base of the headless hosts.
 #pragma once
 
 #include "game/Host.h"
 
-// Every window call does nothing, questions are answered No, the clock stands still at
-// `now` and the display mode is the one given. Headless hosts override what they watch.
+// Every window call does nothing, questions are answered No, dialogs are cancelled, the clock
+// stands still at `now` and the display mode is the one given. Headless hosts override what they
+// watch.
 class NullHost : public Host {
  public:
   explicit NullHost(DisplayMode mode = {1024, 768, 32}) : display(mode) {}
@@ -32,6 +33,16 @@ class NullHost : public Host {
   DisplayMode CurrentDisplayMode() override { return display; }
   void PlayJoinSound() override {}
   void Quit() override {}
+  std::optional<std::string> ChoosePicture(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<PuzzleOptions> RunOptionsDialog(const OptionsRequest&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> RunNameDialog(const std::string&, const NameRule&) override {
+    return std::nullopt;
+  }
+  void RunAboutDialog() override {}
 
   DisplayMode display;
   uint32_t now = 0;

@@ -241,7 +241,28 @@ void CompressRows(jpeg_compress_struct* info, const uint8_t* rgb) {
 }  // namespace
 
 int ReadJpeg(const uint8_t* data, std::size_t size, JpegPicture* picture) {
-  if (!picture) return IMG_NULL_POINTER;
+  uint32_t width = 0, height = 0;
+  return ReadJpegReduced(data, size, UINT32_MAX, UINT32_MAX, picture, &width, &height);
+}
+
+int ReadJpegSize(const uint8_t* data, std::size_t size, uint32_t* width, uint32_t* height) {
+  if (!width || !height) return IMG_NULL_POINTER;
+  Decompression decompression;
+  jpeg_decompress_struct* info = &decompression.info;
+  const bool headerRead = Guarded(&decompression.error, [&] {
+    jpeg_create_decompress(info);
+    InstallMemorySource(info, &decompression.source, data, size);
+    jpeg_read_header(info, TRUE);
+  });
+  if (!headerRead) return IMG_INCORRECT_FORMAT;
+  *width = info->image_width;
+  *height = info->image_height;
+  return IMG_OK;
+}
+
+int ReadJpegReduced(const uint8_t* data, std::size_t size, uint32_t minWidth, uint32_t minHeight,
+                    JpegPicture* picture, uint32_t* fullWidth, uint32_t* fullHeight) {
+  if (!picture || !fullWidth || !fullHeight) return IMG_NULL_POINTER;
   Decompression decompression;
   jpeg_decompress_struct* info = &decompression.info;
   const bool headerRead = Guarded(&decompression.error, [&] {
@@ -252,14 +273,25 @@ int ReadJpeg(const uint8_t* data, std::size_t size, JpegPicture* picture) {
     jpeg_read_header(info, TRUE);
   });
   if (!headerRead || !ChooseOutput(info)) return IMG_INCORRECT_FORMAT;
-  const JDIMENSION width = info->image_width;
-  const JDIMENSION height = info->image_height;
-  const int sizeAnswer = CheckImgSize(width, height);
+  const int sizeAnswer = CheckImgSize(info->image_width, info->image_height);
   if (sizeAnswer != IMG_OK) return sizeAnswer;
+  unsigned int denominator = 8;
+  const auto reduced = [](JDIMENSION side, unsigned int d) { return (side + d - 1) / d; };
+  while (denominator > 1 && (reduced(info->image_width, denominator) < minWidth ||
+                             reduced(info->image_height, denominator) < minHeight))
+    denominator /= 2;
+  info->scale_num = 1;
+  info->scale_denom = denominator;
+  if (!Guarded(&decompression.error, [&] { jpeg_calc_output_dimensions(info); }))
+    return IMG_INCORRECT_FORMAT;
+  const JDIMENSION width = info->output_width;
+  const JDIMENSION height = info->output_height;
   std::unique_ptr<uint32_t[]> pixels = NewPixelBuffer(std::size_t{width} * height);
   if (!pixels) return IMG_NO_BUFFER;
   if (!Guarded(&decompression.error, [&] { DecodeInto(info, pixels.get(), width, height); }))
     return IMG_INCORRECT_FORMAT;
+  *fullWidth = info->image_width;
+  *fullHeight = info->image_height;
   picture->pixels = std::move(pixels);
   picture->width = width;
   picture->height = height;

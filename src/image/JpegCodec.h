@@ -27,6 +27,16 @@ struct JpegPicture {
 // pixel buffer cannot be had. `picture` changes only on 0. Nothing is ever printed.
 int ReadJpeg(const uint8_t* data, std::size_t size, JpegPicture* picture);
 
+// The picture's size from the file's header alone: 0, or 2 when the header cannot be read.
+int ReadJpegSize(const uint8_t* data, std::size_t size, uint32_t* width, uint32_t* height);
+
+// ReadJpeg at a reduced size: 1/8, 1/4 or 1/2 (each side rounded up), the smallest that is still
+// at least minWidth x minHeight, or the full size. The library reduces far faster than a full
+// decode followed by scaling, which a preview of a large photo needs. The size limits apply to
+// the full size, which `fullWidth` and `fullHeight` receive on 0.
+int ReadJpegReduced(const uint8_t* data, std::size_t size, uint32_t minWidth, uint32_t minHeight,
+                    JpegPicture* picture, uint32_t* fullWidth, uint32_t* fullHeight);
+
 // How WriteJpeg compresses.
 struct JpegWriteSettings {
   int dctMethod = 0;      // 0 accurate integer, 1 fast integer, 2 floating point; others: default

@@ -17,3 +17,15 @@ std::optional<int> OfferedChoiceFrom(int width, int height, const Rect& playArea
   }
   return std::nullopt;
 }
+
+std::array<ChoiceLabel, kPieceSizeChoiceCount> ChoiceLabels(int width, int height,
+                                                            const Rect& playArea) {
+  std::array<ChoiceLabel, kPieceSizeChoiceCount> labels;
+  for (int choice = 0; choice < kPieceSizeChoiceCount; ++choice) {
+    ChoiceLabel& label = labels[static_cast<std::size_t>(choice)];
+    label.grid = GridForChoice(width, height, playArea, choice);
+    label.enabled = label.grid.Offered();
+    if (label.enabled) label.text = std::to_string(label.grid.PieceCount()) + " pieces";
+  }
+  return labels;
+}

@@ -1,8 +1,11 @@
 // The grid a piece-count choice gives a picture: the options dialog's fit rule.
 #pragma once
 
+#include <array>
 #include <optional>
+#include <string>
 
+#include "puzzle/PieceSizeChoice.h"
 #include "surface/Rect.h"
 
 // Columns and rows of whole cells in the fitted picture. A choice is offered only when it gives
@@ -21,3 +24,13 @@ ChoiceGrid GridForChoice(int width, int height, const Rect& playArea, int choice
 // The options dialog's selection: `preferred` when it is offered, else the first offered choice
 // after it; none when no choice from `preferred` on is offered.
 std::optional<int> OfferedChoiceFrom(int width, int height, const Rect& playArea, int preferred);
+
+// One radio button of the options dialog: "N pieces" and enabled when the choice is offered,
+// else an empty label, disabled.
+struct ChoiceLabel {
+  std::string text;
+  bool enabled = false;
+  ChoiceGrid grid;
+};
+std::array<ChoiceLabel, kPieceSizeChoiceCount> ChoiceLabels(int width, int height,
+                                                            const Rect& playArea);

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "library/FileReplacement.h"
+#include "library/PackCover.h"
 #include "library/PackSorting.h"
 #include "library/PuzzleFileReader.h"
 #include "library/PuzzlePaths.h"
@@ -135,4 +136,39 @@ std::vector<PackLoadNote> LoadPuzzlePacks(SurfaceService& service, const std::st
   if (!library.packs.empty())
     SelectPack(service, library, library.packs[library.packs.size() > 1 ? 1 : 0].get());
   return notes;
+}
+
+namespace {
+
+// A start-up without a window: the user pack's puzzles load silently.
+class NoProgress final : public LoadingProgress {
+ public:
+  void SetLoadingText(const std::string&) override {}
+};
+
+}  // namespace
+
+FileStatus AddUserPack(SurfaceService& service, const std::string& programDir,
+                       PuzzleLibrary& library, const Surface& coverPicture, PuzzlePack*& pack) {
+  pack = nullptr;
+  if (library.packs.size() >= kMaxCount) return FileStatus::Failed("there are already 65535 packs");
+  const fs::path folder = fs::path(programDir) / kPuzzlesFolder / kUserPackName;
+  std::error_code error;
+  fs::create_directories(folder, error);
+  if (error)
+    return FileStatus::Failed("cannot make the folder " + folder.string() + ": " + error.message());
+  const std::string coverPath = (folder / kPackCoverName).string();
+  if (!LoadPictureSurface(service, coverPath, true)) {
+    if (FileStatus status = WritePackCover(coverPicture, coverPath); !status) return status;
+  }
+  NoProgress progress;
+  std::vector<PackLoadNote> notes;
+  PackScan scan{service, progress, notes};
+  std::unique_ptr<PuzzlePack> made = MakePack(scan, folder);
+  if (!made) return FileStatus::Failed("cannot load the cover " + coverPath);
+  LoadPackPuzzles(scan, *made);
+  pack = made.get();
+  library.packs.push_back(std::move(made));
+  SortPacks(library);
+  return FileStatus::Done();
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "library/FileStatus.h"
 #include "library/PuzzlePack.h"
 #include "surface/SurfaceService.h"
 
@@ -32,3 +33,10 @@ struct PackLoadNote {
 // what was passed over and why.
 std::vector<PackLoadNote> LoadPuzzlePacks(SurfaceService& service, const std::string& programDir,
                                           PuzzleLibrary& library, LoadingProgress& progress);
+
+// Create without a user pack: makes "<programDir>/Puzzles/User" (and "Puzzles") when missing,
+// gives it a cover made from `coverPicture` when it has no loadable "Thumb.jpg", loads it as
+// the start-up does (puzzle files already in the folder included) and adds it to the packs,
+// sorted first. `pack` is the new user pack on success; on failure nothing is added.
+FileStatus AddUserPack(SurfaceService& service, const std::string& programDir,
+                       PuzzleLibrary& library, const Surface& coverPicture, PuzzlePack*& pack);

@@ -32,7 +32,7 @@ struct PuzzlePack {
 };
 
 // The packs in display order and the pack whose puzzles the gallery shows (or none). Built
-// once at start-up; packs are never added or removed while the program runs.
+// once at start-up; only the user pack may be added later, by a Create without one.
 struct PuzzleLibrary {
   std::deque<std::unique_ptr<PuzzlePack>> packs;
   PuzzlePack* currentPack = nullptr;

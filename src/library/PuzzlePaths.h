@@ -9,6 +9,9 @@ inline constexpr std::string_view kPuzzlesFolder = "Puzzles";
 inline constexpr std::string_view kUserPackName = "User";
 inline constexpr std::string_view kPackCoverName = "Thumb.jpg";
 
+// The folder of `path`: the text before its last '/' ("/" for a file in the root, "." for a
+// name without a folder).
+std::string FolderOf(std::string_view path);
 // The file name of `path` (after its last '/').
 std::string_view FileNameOf(std::string_view path);
 // The puzzle's display name: the file name up to its last '.' (the whole name without one).

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "game/AnsweredDialogs.h"
 #include "game/NullHost.h"
 
 // One call on the message window, in the order the game made them.
@@ -67,6 +68,17 @@ class FakeHost final : public NullHost {
   void StartIdle() override { ++idleStarts; }
   void PlayJoinSound() override { ++joinSounds; }
   void Quit() override { ++quits; }
+  std::optional<std::string> ChoosePicture(const std::string& folder,
+                                           const std::string& selected) override {
+    return dialogs.ChoosePicture(folder, selected);
+  }
+  std::optional<PuzzleOptions> RunOptionsDialog(const OptionsRequest& request) override {
+    return dialogs.RunOptionsDialog(request);
+  }
+  std::optional<std::string> RunNameDialog(const std::string& initial,
+                                           const NameRule& rule) override {
+    return dialogs.RunNameDialog(initial, rule);
+  }
 
   // The message window calls since `from`, only those of one kind.
   std::vector<MessageWindowCall> WindowCalls(MessageWindowCall::Kind kind,
@@ -78,6 +90,7 @@ class FakeHost final : public NullHost {
 
   // The script (and `now` and `display` of the null host).
   std::deque<bool> answers;
+  AnsweredDialogs dialogs;
 
   // The records.
   std::vector<Rect> presents;

@@ -31,6 +31,16 @@ TEST(ChoiceGrid, SelectionMovesOnToTheNextOfferedChoice) {
   EXPECT_EQ(OfferedChoiceFrom(39, 400, kRoomyArea, 0), std::nullopt);
 }
 
+TEST(ChoiceGrid, LabelsCountPiecesAndLeaveDisabledChoicesEmpty) {
+  const auto labels = ChoiceLabels(300, 200, kRoomyArea);
+  EXPECT_EQ(labels[0].text, "");
+  EXPECT_FALSE(labels[0].enabled);
+  EXPECT_EQ(labels[1].text, "6 pieces");
+  EXPECT_TRUE(labels[1].enabled);
+  EXPECT_EQ(labels[7].text, "150 pieces");
+  for (const ChoiceLabel& label : ChoiceLabels(39, 400, kRoomyArea)) EXPECT_FALSE(label.enabled);
+}
+
 TEST(ChoiceGrid, ChoiceOutOfRangeHasNoCells) {
   EXPECT_FALSE(GridForChoice(800, 600, kRoomyArea, 8).Offered());
   EXPECT_FALSE(GridForChoice(800, 600, kRoomyArea, -1).Offered());

@@ -408,4 +408,63 @@ TEST_P(PlayFormats, ShotsWidenChannelsToEightBits) {
 
 INSTANTIATE_TEST_SUITE_P(Formats, PlayFormats, testing::Values("24", "565", "555"));
 
+// The management lines: each answers its dialogs in order, and the files follow.
+TEST_F(PlayScripts, ScriptsCreateModifyRenameAndRemoveUserPuzzles) {
+  const std::string harbour = (dir / "pictures" / "Harbour.bmp").string();
+  ASSERT_EQ(PlayText("create " + harbour +
+                     " 7 rotation bw My.Harbour\n"
+                     "state created\n"
+                     "create " +
+                     harbour +
+                     " cancel\n"
+                     "create " +
+                     harbour +
+                     " 3 Harbour2\n"
+                     "modify 2\n"
+                     "state modified\n"
+                     "rename Renamed\n"
+                     "remove no\n"
+                     "state renamed\n"
+                     "remove yes\n"
+                     "state removed\n"
+                     "background 4 0x102030 preview\n"
+                     "state previewed\n"
+                     "background none 0x405060 ok\n"
+                     "drop " +
+                     (dir / "lake" / "Lake.bmp").string() +
+                     " 3 Dropped\n"
+                     "quit\n"),
+            0)
+      << err;
+  const fs::path user = dir / "root" / "Puzzles" / "User";
+  const StateFile created = State("created");
+  EXPECT_EQ(created.Name("currentPack"), "User");
+  EXPECT_EQ(created.Name("currentPuzzle"), "MyHarbour");
+  EXPECT_EQ(created.Number("cols") * 100 + created.Number("rows"), 2015);
+  EXPECT_TRUE(created.Flag("rotationOn"));
+  EXPECT_TRUE(created.Flag("blackAndWhite"));
+  EXPECT_NE(out.find("dialog: name \"Harbour\""), std::string::npos) << out;
+  const StateFile modified = State("modified");
+  EXPECT_EQ(modified.Name("currentPuzzle"), "Harbour2");
+  EXPECT_EQ(modified.Number("sizeChoice"), 2);
+  EXPECT_EQ(modified.Number("cols") * 100 + modified.Number("rows"), 503);
+  EXPECT_EQ(State("renamed").Name("currentPuzzle"), "Renamed");
+  EXPECT_EQ(State("removed").Name("currentPuzzle"), "null");
+  EXPECT_TRUE(fs::exists(user / "MyHarbour.qvx"));
+  EXPECT_FALSE(fs::exists(user / "Harbour2.qvx"));
+  EXPECT_FALSE(fs::exists(user / "Renamed.qvx"));
+  EXPECT_TRUE(fs::exists(user / "Dropped.qvx"));
+  const StateFile previewed = State("previewed");
+  EXPECT_EQ(previewed.Number("texture"), 4);
+  EXPECT_EQ(previewed.Number("backgroundColour"), 0x302010);
+  EXPECT_NE(out.find("settings: texture 0 colour 0x605040 texture enabled 0"), std::string::npos)
+      << out;
+
+  // Lines that cannot run say why.
+  EXPECT_EQ(PlayText("create " + (dir / "lake" / "Lake.bmp").string() + " 0 Big\n"), 1);
+  EXPECT_NE(err.find("choice 0 is not offered"), std::string::npos) << err;
+  EXPECT_EQ(PlayText("select Pack Lake\nrename Other\n"), 0) << err;
+  EXPECT_NE(out.find("message: You can only rename user-created puzzles."), std::string::npos);
+}
+
 }  // namespace

@@ -42,6 +42,21 @@ constexpr const char* kUsage =
     "  key NAME             a key: Escape, Ctrl+Z (undo), Ctrl+Shift+Z or Ctrl+Y (redo)\n"
     "  undo|redo            take back the last change to the field, or make it again; fails\n"
     "                       when there is none (nothing done, a celebration, a held group)\n"
+    "  create PICTURE [CHOICE] [rotation] [bw] NAME   Create, answering the picture chooser\n"
+    "                       (PICTURE), the options dialog (piece-count choice 0..7, default\n"
+    "                       the one it offers first; the check boxes named are ticked) and\n"
+    "                       the name dialog; `cancel` in place of a step cancels it. Each\n"
+    "                       dialog shown is printed as \"dialog: ...\"; one shown again\n"
+    "                       (a picture that fails, a name refused) is cancelled\n"
+    "  drop PICTURE [CHOICE] [rotation] [bw] NAME   the picture dropped on the gallery\n"
+    "  modify CHOICE [rotation] [bw] | modify cancel   Modify with those options\n"
+    "  rename NAME|cancel   Rename, answering the name dialog\n"
+    "  remove yes|no        Remove, answering its question\n"
+    "  background TEXTURE|none 0xRRGGBB ok|cancel|preview   Options: the Background\n"
+    "                       dialog's texture 0..8 (none: the plain colour), colour (red,\n"
+    "                       green, blue) and button; preview shows the choice and keeps the\n"
+    "                       settings, ok keeps it (printed as \"settings: ...\"), cancel shows\n"
+    "                       the kept background again\n"
     "  idle MS              the idle step every 16 ms of the clock until MS ms have passed\n"
     "  drag GROUP X Y       drag group GROUP (index in drawing order) so that its first piece\n"
     "                       ends at (X, Y); fails when no point of the group can be picked\n"
@@ -50,7 +65,9 @@ constexpr const char* kUsage =
     "  shot NAME            the composed frame as OUTDIR/NAME.ppm\n"
     "  state NAME           the game's state as OUTDIR/NAME.json: the view mode, the\n"
     "                       gallery's currentPack, currentPuzzle (names or null), packScroll\n"
-    "                       and puzzleScroll, then the current or open puzzle's state\n"
+    "                       and puzzleScroll, the current pack's puzzles, the background\n"
+    "                       (backgroundColour, textureEnabled, texture), then the current or\n"
+    "                       open puzzle's state\n"
     "  quit                 end as the player's Exit does, saving every puzzle; exits 1 when\n"
     "                       any could not be saved; later lines are not read\n"
     "A script that ends without quit ends the program without saving anything, as a killed\n"
@@ -169,6 +186,8 @@ int RunPlay(std::span<char*> args) {
   Game game(host, service, bitmaps,
             GameSetup{root, *parsed.viewWidth, parsed.viewHeight, kFirstRunBackground, &text});
   game.Start();
+  host.game = &game;
+  host.storedBackground = kFirstRunBackground;
   PlayContext context{game, host, parsed.out, parsed.seed};
   return RunScript(parsed.script ? file : std::cin, context);
 }

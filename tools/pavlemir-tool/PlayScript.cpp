@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "PlayDialogLines.h"
 #include "PlayMoves.h"
 #include "PlayOutput.h"
 #include "PlaySolver.h"
@@ -217,11 +218,31 @@ struct CommandEntry {
 };
 
 constexpr CommandEntry kCommands[] = {
-    {"select", Select},    {"answer", Answer},   {"command", Command}, {"press", Pointer},
-    {"move", Pointer},     {"release", Pointer}, {"rpress", Pointer},  {"rrelease", Pointer},
-    {"dblclick", Pointer}, {"key", Key},         {"idle", Idle},       {"drag", Drag},
-    {"solve", Solve},      {"shot", Shot},       {"state", State},     {"rclick", RightClick},
-    {"scroll", Scroll},    {"undo", UndoRedo},   {"redo", UndoRedo},
+    {"select", Select},
+    {"answer", Answer},
+    {"command", Command},
+    {"press", Pointer},
+    {"move", Pointer},
+    {"release", Pointer},
+    {"rpress", Pointer},
+    {"rrelease", Pointer},
+    {"dblclick", Pointer},
+    {"key", Key},
+    {"idle", Idle},
+    {"drag", Drag},
+    {"solve", Solve},
+    {"shot", Shot},
+    {"state", State},
+    {"rclick", RightClick},
+    {"scroll", Scroll},
+    {"create", CreateLine},
+    {"drop", DropLine},
+    {"modify", ModifyLine},
+    {"rename", RenameLine},
+    {"remove", RemoveLine},
+    {"background", BackgroundLine},
+    {"undo", UndoRedo},
+    {"redo", UndoRedo},
 };
 
 }  // namespace

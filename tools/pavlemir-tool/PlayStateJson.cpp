@@ -81,6 +81,15 @@ void WriteGallery(std::ostream& out, Game& game) {
       << ",\n  \"currentPuzzle\": " << NameOf(pack != nullptr ? pack->currentPuzzle : nullptr)
       << ",\n  \"packScroll\": " << game.ScrollBar(GalleryBar::Packs).position
       << ",\n  \"puzzleScroll\": " << game.ScrollBar(GalleryBar::Puzzles).position;
+  out << ",\n  \"puzzles\": [";
+  if (pack != nullptr) {
+    for (std::size_t i = 0; i < pack->puzzles.size(); ++i)
+      out << (i == 0 ? "" : ", ") << JsonString(pack->puzzles[i]->name);
+  }
+  const TileSettings& background = game.Background();
+  out << "],\n  \"backgroundColour\": " << background.colour
+      << ",\n  \"textureEnabled\": " << Bool(background.textureEnabled)
+      << ",\n  \"texture\": " << background.textureIndex;
 }
 
 void WritePuzzle(std::ostream& out, const ShownState& shown, const PuzzleRecord& puzzle) {
@@ -93,7 +102,9 @@ void WritePuzzle(std::ostream& out, const ShownState& shown, const PuzzleRecord&
     out << (i == 0 ? "" : ", ") << Bool(shown.boxOpen[i]);
   out << "],\n  \"ghostX\": " << puzzle.ghostX << ",\n  \"ghostY\": " << puzzle.ghostY
       << ",\n  \"pieceSize\": " << PieceSize(puzzle) << ",\n  \"cols\": " << puzzle.cols
-      << ",\n  \"rows\": " << puzzle.rows << ",\n";
+      << ",\n  \"rows\": " << puzzle.rows << ",\n  \"sizeChoice\": " << puzzle.sizeChoice
+      << ",\n  \"rotationOn\": " << Bool(puzzle.rotationOn != 0)
+      << ",\n  \"blackAndWhite\": " << Bool(puzzle.blackAndWhite != 0) << ",\n";
   WriteGroups(out, puzzle);
 }
 
