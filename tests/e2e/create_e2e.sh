@@ -35,47 +35,14 @@ fi
 readonly work=$2 game=$3 tool=$4 packs=$5
 here=$(cd "$(dirname "$0")" && pwd)
 readonly here
+# shellcheck source=e2e_common.sh
+source "$here/e2e_common.sh"
 failures=0
 checks=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
-check() {
-  local what=$1
-  shift
-  checks=$((checks + 1))
-  "$@" || fail "$what"
-}
-
-shot() {
-  import -window root "$work/shots/$1.png"
-}
-
-# wait_for DESCRIPTION SECONDS COMMAND...: polls until the command succeeds.
-wait_for() {
-  local what=$1 limit=$2
-  shift 2
-  local end=$((SECONDS + limit))
-  until "$@"; do
-    if ((SECONDS >= end)); then
-      fail "timed out after ${limit}s waiting for $what"
-      shot "timeout-$(echo "$what" | tr -c 'a-z0-9' '-')"
-      return 1
-    fi
-    sleep 0.5
-  done
-}
 
 # The id of the visible window with exactly this title, or nothing.
 window_named() {
   xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1
-}
-
-has_window() {
-  [[ -n "$(window_named "$1")" ]]
 }
 
 no_window() {

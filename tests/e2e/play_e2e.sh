@@ -37,42 +37,15 @@ fi
 readonly work=$2 game=$3 tool=$4 packs=$5
 here=$(cd "$(dirname "$0")" && pwd)
 readonly here
+# shellcheck source=e2e_common.sh
+source "$here/e2e_common.sh"
 failures=0
 checks=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
-# check DESCRIPTION COMMAND...: counts the check, reports it when the command fails.
-check() {
-  local what=$1
-  shift
-  checks=$((checks + 1))
-  "$@" || fail "$what"
-}
-
-shot() {
-  import -window root "$work/shots/$1.png"
-}
-
-# pixel FILE X Y: "r,g,b" of the pixel.
-pixel() {
-  local at="p{$2,$3}"
-  convert "$1" -format "%[fx:int(255*$at.r+.5)],%[fx:int(255*$at.g+.5)],%[fx:int(255*$at.b+.5)]" \
-    info:
-}
 
 # count_colour FILE WxH+X+Y COLOUR: how many pixels of the region have exactly that colour.
 count_colour() {
   convert "$1" -crop "$2" +repage -fill black +opaque "rgb($3)" -fill white -opaque "rgb($3)" \
     -format "%[fx:int(mean*w*h+.5)]" info:
-}
-
-# shows X Y COLOUR: the screen shows that colour at the point now.
-shows() {
-  import -window root "$work/now.png" && [[ "$(pixel "$work/now.png" "$1" "$2")" == "$3" ]]
 }
 
 # The toolbar's time panel (bitmap 247) is at the top-left corner, away from its digits.
@@ -90,44 +63,10 @@ shows_gallery() {
   shows "$second_pack_frame_x" 100 "$yellow"
 }
 
-# wait_for DESCRIPTION SECONDS COMMAND...: polls until the command succeeds.
-wait_for() {
-  local what=$1 limit=$2
-  shift 2
-  local end=$((SECONDS + limit))
-  until "$@"; do
-    if ((SECONDS >= end)); then
-      fail "timed out after ${limit}s waiting for $what"
-      shot "timeout-$(echo "$what" | tr -c 'a-z0-9' '-')"
-      return 1
-    fi
-    sleep 0.5
-  done
-}
-
-double_click() {
-  xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1
-}
-
-drag() {
-  xdotool mousemove "$1" "$2" mousedown 1
-  sleep 0.3
-  xdotool mousemove $(($1 + 10)) $(($2 + 10))
-  sleep 0.2
-  xdotool mousemove "$3" "$4"
-  sleep 0.3
-  xdotool mouseup 1
-}
-
 # The fields of a puzzle file of the first pack, as the tool prints them; the played one unless
 # another is named.
 info() {
   "$tool" info "$work/game/Puzzles/Abstract/${1:-Drift}.qvx"
-}
-
-# field JSON NAME: a number of the header.
-field() {
-  sed -n "s/^  \"$2\": \\(-\\?[0-9]*\\),\$/\\1/p" <<<"$1"
 }
 
 # pieces JSON: "id x y" lines of the saved pieces.

@@ -37,34 +37,10 @@ fi
 readonly work=$2 game=$3 tool=$4 tarsolin=$5 packs=$6 wave=$7
 here=$(cd "$(dirname "$0")" && pwd)
 readonly here
+# shellcheck source=e2e_common.sh
+source "$here/e2e_common.sh"
 failures=0
 checks=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
-check() {
-  local what=$1
-  shift
-  checks=$((checks + 1))
-  "$@" || fail "$what"
-}
-
-shot() {
-  import -window root "$work/shots/$1.png"
-}
-
-pixel() {
-  local at="p{$2,$3}"
-  convert "$1" -format "%[fx:int(255*$at.r+.5)],%[fx:int(255*$at.g+.5)],%[fx:int(255*$at.b+.5)]" \
-    info:
-}
-
-shows() {
-  import -window root "$work/now.png" && [[ "$(pixel "$work/now.png" "$1" "$2")" == "$3" ]]
-}
 
 shows_gallery() {
   shows "$second_pack_frame_x" 100 "$yellow"
@@ -76,26 +52,8 @@ shows_time_panel() {
     shows 170 28 "$(pixel "$work/resources/bitmap-247.bmp" 170 28)"
 }
 
-wait_for() {
-  local what=$1 limit=$2
-  shift 2
-  local end=$((SECONDS + limit))
-  until "$@"; do
-    if ((SECONDS >= end)); then
-      fail "timed out after ${limit}s waiting for $what"
-      shot "timeout-$(echo "$what" | tr -c 'a-z0-9' '-')"
-      return 1
-    fi
-    sleep 0.5
-  done
-}
-
 window_named() {
   xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1
-}
-
-has_window() {
-  [[ -n "$(window_named "$1")" ]]
 }
 
 pulse_ready() {
@@ -127,10 +85,6 @@ end_game() {
 info() {
   "$tool" info "$work/game/Puzzles/Abstract/Drift.qvx"
 }
-field() {
-  sed -n "s/^  \"$2\": \\(-\\?[0-9]*\\),\$/\\1/p" <<<"$1"
-}
-
 # within SECONDS COMMAND...: polls until the command succeeds; false when it never does.
 within() {
   local end=$((SECONDS + $1))

@@ -36,16 +36,9 @@ tool=$(readlink -f "$4")
 readonly game tool
 here=$(cd "$(dirname "$0")" && pwd)
 readonly here
+# shellcheck source=e2e_common.sh
+source "$here/e2e_common.sh"
 failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
-shot() {
-  import -window root "$work/shots/$1.png"
-}
 
 # differing A B: how many pixels of the play field differ between two screenshots.
 differing() {
@@ -61,33 +54,6 @@ shows_time_panel() {
 # The gallery: the toolbar's Arrange button is gone from the top row.
 shows_gallery() {
   ! shows_time_panel
-}
-
-wait_for() {
-  local what=$1 limit=$2
-  shift 2
-  local end=$((SECONDS + limit))
-  until "$@"; do
-    if ((SECONDS >= end)); then
-      fail "timed out after ${limit}s waiting for $what"
-      return 1
-    fi
-    sleep 0.5
-  done
-}
-
-double_click() {
-  xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1
-}
-
-drag() {
-  xdotool mousemove "$1" "$2" mousedown 1
-  sleep 0.3
-  xdotool mousemove $(($1 + 10)) $(($2 + 10))
-  sleep 0.2
-  xdotool mousemove "$3" "$4"
-  sleep 0.3
-  xdotool mouseup 1
 }
 
 info() {
